@@ -143,6 +143,7 @@ void TMain_f::buildSideMenu(QWidget* parent) {
     svMain = new QWidget(parent);
     svMain->setObjectName("svMain");
     svMain->setAutoFillBackground(true);
+    svMain->setBackgroundRole(QPalette::AlternateBase);
     auto* layout = new QVBoxLayout(svMain);
     layout->setContentsMargins(2, 2, 2, 2);
     btnCategories = new QWidget(svMain);

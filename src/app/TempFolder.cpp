@@ -1,14 +1,15 @@
 #include "TempFolder.h"
 
+#include "ShellOptionSets.h"
+
 namespace orlivo::app {
 
 bool EmptyTempFolder(const platform::Platform& platform, const DataFolders& folders) {
     if (!DataFolders::ensure(folders.temp()))
         return false;
-    using platform::FileOpFlag;
     auto op = platform.fileOperation();
     op.clearSources();
-    op.setFlags(FileOpFlag::NoConfirmation | FileOpFlag::Silent | FileOpFlag::NoErrorUI);
+    op.setFlags(shellsets::EmptyTemp);
     op.addSource(folders.temp() + "/*.*");
     return op.execute();
 }
