@@ -1,0 +1,69 @@
+#include "Volumes.h"
+
+#include <algorithm>
+
+namespace orlivo::zip {
+
+const ReadFile* Volumes::part(int disk) {
+    if (disk < 0 || disk >= fTotal)
+        return nullptr;
+    auto it = fOpen.find(disk);
+    if (it == fOpen.end())
+        it = fOpen.emplace(disk, ReadFile(fNames.pathOf(disk, fTotal))).first;
+    return it->second.isOpen() ? &it->second : nullptr;
+}
+
+std::uint64_t Volumes::partSize(int disk) {
+    const ReadFile* f = part(disk);
+    return f ? f->size() : 0;
+}
+
+std::size_t Volumes::read(int disk, std::uint64_t offset, void* buffer, std::size_t n) {
+    std::size_t done = 0;
+    auto* out = static_cast<char*>(buffer);
+    while (done < n) {
+        const ReadFile* f = part(disk);
+        if (!f)
+            break;
+        if (offset >= f->size()) {
+            if (disk + 1 >= fTotal)
+                break;
+            offset -= f->size();
+            ++disk;
+            continue;
+        }
+        const std::size_t got = f->readAt(offset, out + done, n - done);
+        if (got == 0)
+            break;
+        done += got;
+        offset += got;
+    }
+    return done;
+}
+
+std::size_t SpanReader::read(void* buffer, std::size_t n) {
+    const std::size_t want = std::size_t(std::min<std::uint64_t>(n, fLeft));
+    std::size_t done = 0;
+    auto* out = static_cast<char*>(buffer);
+    while (done < want) {
+        const ReadFile* f = fVolumes.part(fDisk);
+        if (!f)
+            break;
+        if (fOffset >= f->size()) {
+            if (fDisk + 1 >= fVolumes.totalDisks())
+                break;
+            fOffset -= f->size();
+            ++fDisk;
+            continue;
+        }
+        const std::size_t got = f->readAt(fOffset, out + done, want - done);
+        if (got == 0)
+            break;
+        done += got;
+        fOffset += got;
+    }
+    fLeft -= done;
+    return done;
+}
+
+}  // namespace orlivo::zip
