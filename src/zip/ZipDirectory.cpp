@@ -267,11 +267,24 @@ ZipDirectory readDirectory(Volumes& volumes, const EndInfo& end, const std::func
     }
     // Offsets of a prefixed archive (a self-extracting program in front) are relative to where the zip
     // data begins; move them by how far the directory really is from where it claims to be.
-    if (disk == lastDisk && start != end.centralOffset) {
+    // A directory that merely misstates its own offset has right entry offsets: the move is made only
+    // when it is what finds the first local header.
+    if (disk == lastDisk && start != end.centralOffset && !dir.entries.empty()) {
         const std::int64_t shift = std::int64_t(start) - std::int64_t(end.centralOffset);
-        for (CentralEntry& c : dir.entries) {
-            if (int(c.diskStart) == disk)
-                c.localOffset = std::uint64_t(std::int64_t(c.localOffset) + shift);
+        const auto first = std::min_element(
+            dir.entries.begin(), dir.entries.end(),
+            [](const CentralEntry& a, const CentralEntry& b) { return a.localOffset < b.localOffset; });
+        auto localHeaderAt = [&](std::int64_t offset) {
+            unsigned char sig[4];
+            return offset >= 0 && volumes.read(int(first->diskStart), std::uint64_t(offset), sig, 4) == 4 &&
+                   get32(sig) == kLocalHeaderSig;
+        };
+        if (localHeaderAt(std::int64_t(first->localOffset) + shift) ||
+            !localHeaderAt(std::int64_t(first->localOffset))) {
+            for (CentralEntry& c : dir.entries) {
+                if (int(c.diskStart) == disk)
+                    c.localOffset = std::uint64_t(std::int64_t(c.localOffset) + shift);
+            }
         }
     }
     dir.end.centralOffset = start;
