@@ -16,17 +16,20 @@ TEST(Malformed, DamagedArchivesGiveTheirErrorsAndNeverCrash) {
         int testResult;
     };
     const Case cases[] = {
-        {"zero.zip", 105, 0, 105},        {"short.zip", 105, 0, 105},     {"random.zip", 105, 0, 105},
+        {"zero.zip", 105, 0, 105},
+        {"short.zip", 105, 0, 105},
+        {"random.zip", 105, 0, 105},
         {"truncated.zip", 105, 0, 105},    // the end record is gone
         {"count-beyond.zip", 31, 0, 105},  // more headers claimed than the directory holds
         {"name-beyond.zip", 31, 0, 105},   // a name longer than the rest of the file
         {"extra-lies.zip", 31, 0, 105},    // an extra field longer than the rest of the file
         {"offset-beyond.zip", 160, 2, 0},  // the directory is found where it must be
-        {"size-beyond.zip", 160, 2, 0},   {"local-beyond.zip", 0, 2, 66},  // a local header outside the
-                                                                           // archive
-        {"zip64-lies.zip", 0, 2, 66},  // Zip64 sizes promised but not given
-        {"overlap.zip", 0, 2, 66},     // two entries share one local header
-        {"bomb.zip", 0, 1, 137},       // inflates past its declared size
+        {"size-beyond.zip", 160, 2, 0},
+        {"local-beyond.zip", 0, 2, 66},  // a local header outside the
+                                         // archive
+        {"zip64-lies.zip", 0, 2, 66},    // Zip64 sizes promised but not given
+        {"overlap.zip", 0, 2, 66},       // two entries share one local header
+        {"bomb.zip", 0, 1, 137},         // inflates past its declared size
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);

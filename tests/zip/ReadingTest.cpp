@@ -48,6 +48,20 @@ TEST(Reading, PeerArchivesListTestAndExtractByteForByte) {
     }
 }
 
+TEST(Reading, NumberedPartsOpenFromAnyOfTheirNames) {
+    Fixture f("numbered");
+    for (const char* name : {"n001.zip", "n003.zip", "n.zip"}) {
+        SCOPED_TRACE(name);
+        RecordingEngine r;
+        r.engine.setZipFileName(f.path(name));
+        EXPECT_EQ(r.engine.ZipFileName(), f.path(std::string(name) == "n.zip" ? "n.zip" : "n.ZIP"));
+        ASSERT_EQ(r.engine.Count(), 4);
+        EXPECT_TRUE(r.engine.WriteOptions.has(TZipWriteOptsEnum::ZwoDiskSpan));
+        fs::remove_all(f.path("out"));
+        expectExtractsTheTree(r.engine, f);
+    }
+}
+
 TEST(Reading, ExtractedFilesGetTheEntryTime) {
     Fixture f("infozip");
     TZipEngine engine;

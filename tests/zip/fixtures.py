@@ -44,6 +44,14 @@ def make_split(d):
     zip_cmd(d, "-r", "-0", "-s", "64k", "a.zip", "src")
 
 
+def make_numbered(d):
+    """The split archive with its parts renamed to the numbered scheme: n001.zip ... the last part."""
+    make_split(d)
+    parts = sorted(p for p in os.listdir(d) if p.startswith("a.z") and p != "a.zip")
+    for i, p in enumerate(parts + ["a.zip"], start=1):
+        os.rename(f"{d}/{p}", f"{d}/n{i:03d}.zip")
+
+
 def make_comment(d):
     tree(d)
     zip_cmd(d, "-r", "a.zip", "src")
