@@ -29,7 +29,7 @@ public:
 
 private:
     unsigned char streamByte() const {
-        const std::uint16_t t = std::uint16_t(fKeys[2] | 2);
+        const std::uint32_t t = (fKeys[2] | 2) & 0xFFFF;  // unsigned: the product overflows an int
         return static_cast<unsigned char>((t * (t ^ 1)) >> 8);
     }
     void update(unsigned char c);

@@ -130,6 +130,17 @@ TEST(Engine, WithoutFolderNamesEveryFileGoesToTheBase) {
     EXPECT_EQ(readAll(f.path("out/x.txt")), "from b\n");
 }
 
+TEST(Engine, NoSkippingTurnsASkipIntoTheEndOfTheOperation) {
+    Fixture f("crc");
+    RecordingEngine r;
+    r.engine.setZipFileName(f.path("a.zip"));
+    r.engine.NoSkipping.include(TZipSkipTypes::StCRCError);
+    r.engine.ExtrOptions = {TZipExtrOptsEnum::ExtrTest};
+    EXPECT_EQ(r.engine.Extract(), 24);
+    EXPECT_EQ(r.engine.SuccessCnt(), 1);  // three.txt after the bad entry is never reached
+    EXPECT_TRUE(r.engine.skipped().empty());
+}
+
 TEST(Engine, AMissingBaseFolderNeedsForceDirs) {
     Fixture f("samename");
     RecordingEngine r;
@@ -185,6 +196,16 @@ TEST(Engine, ProgressCancelStopAndReentry) {
         EXPECT_EQ(nested, 27);
         EXPECT_EQ(lastTotal, 100);
         EXPECT_EQ(r.engine.State(), TZipStates::ZsIdle);
+    }
+    // The owner's terminate check cancels as well.
+    {
+        RecordingEngine r;
+        r.engine.setZipFileName(f.path("a.zip"));
+        int ticks = 0;
+        r.engine.OnTick = [&] { ++ticks; };
+        r.engine.OnCheckTerminate = [&](bool& abort) { abort = ticks > 3; };
+        r.engine.ExtrOptions = {TZipExtrOptsEnum::ExtrTest};
+        EXPECT_EQ(r.engine.Extract(), 143);
     }
     TZipProgressDetails empty;
     EXPECT_EQ(empty.TotalPerCent(), 0);
