@@ -33,6 +33,14 @@ std::string TZipEngine::AppendSlash(const std::string& dir) {
     return out + '\\';
 }
 
+TZipAddStoreSuffixes TZipEngine::defaultStoreSuffixes() {
+    TZipAddStoreSuffixes all;
+    for (int i = 0; i <= int(TZipAddStoreSuffixEnum::AssAVI); ++i) all.include(TZipAddStoreSuffixEnum(i));
+    all.exclude(TZipAddStoreSuffixEnum::AssEXE);
+    all.exclude(TZipAddStoreSuffixEnum::AssEXT);
+    return all;
+}
+
 TZipSkipTypes TZipEngine::skipReasonFor(int id) {
     switch (id) {
         case 24:
@@ -165,7 +173,7 @@ void TZipEngine::progress(TZipProgressType order, const std::string& item, std::
 
 // --- Running an operation
 
-int TZipEngine::run(const std::function<void(bool&)>& body) {
+int TZipEngine::run(const std::function<void(bool&)>& body, bool changesArchive) {
     if (fState >= TZipStates::ZsBusy || fState == TZipStates::ZsDisabled) {
         const TZipStates before = fState;
         if (before >= TZipStates::ZsBusy)
@@ -201,6 +209,27 @@ int TZipEngine::run(const std::function<void(bool&)>& body) {
         report(63);
     }
     fPendingCancel = 0;
+    if (changesArchive) {
+        // After a change the directory is read again; after a cancel it is cleared.
+        const bool cancelled = fErrCode == msg::UserCancelled || fErrCode == msg::UserAbort;
+        const int code = fErrCode;
+        const std::string text = fErrMessage;
+        clearDirectory();
+        if (!cancelled && FileStamp::of(fParts.lastPart()).exists) {
+            try {
+                loadDirectory();
+            } catch (const ZipError& e) {
+                clearDirectory();
+                report(e.id, e.args);
+            }
+        }
+        if (code != 0) {
+            fErrCode = code;
+            fErrMessage = text;
+        }
+        if (OnDirUpdate)
+            OnDirUpdate();
+    }
     fState = TZipStates::ZsIdle;
     if (fErrCode == 0)
         fErrMessage = fMessages.text(msg::Success);

@@ -3,7 +3,9 @@
 #include "EntryReader.h"
 #include "MessageTable.h"
 #include "NameIndex.h"
+#include "PartWriter.h"
 #include "ReadFile.h"
+#include "WriteFile.h"
 #include "ZipDirectory.h"
 #include "ZipEngineDialogs.h"
 #include "ZipError.h"
@@ -57,6 +59,24 @@ public:
     bool Verbose = false;
     bool Trace = false;
     int PasswordReqCount = 1;
+    int AddCompLevel = 9;
+    TZipAddStoreSuffixes AddStoreSuffixes = defaultStoreSuffixes();
+    std::int64_t MaxVolumeSize = 0;
+    std::int32_t KeepFreeOnAllDisks = 0;
+    std::int32_t KeepFreeOnDisk1 = 0;
+    std::int32_t MinFreeVolumeSize = 65536;
+    TZipSpanOpts SpanOptions;
+    TZipDeleteOpts HowToDelete = TZipDeleteOpts::HtdAllowUndo;
+    // Where interim archives are written; the system's temporary folder by default.
+    std::string TempDir;
+    // How the engine creates files (tests put a failing one here).
+    WriteFileFactory CreateFile = createPosixFile;
+    // Removes a source file after an add with AddMove; by default the file is deleted permanently.
+    std::function<bool(const std::string& path)> OnRemoveSource;
+
+    static TZipAddStoreSuffixes defaultStoreSuffixes();
+    // The password for adding: on an unattended engine 127 and empty; else asked twice.
+    std::string AddPassword();
 
     // --- Operations
     int Extract();
@@ -64,6 +84,9 @@ public:
     // data belongs to the engine and stays valid until the next operation.
     const std::string* ExtractFileToStream(const std::string& name);
     static std::string AppendSlash(const std::string& dir);
+    int Add();
+    int Delete();
+    int Rename(std::vector<TZipRenameRec>& list, std::uint32_t dateTime, TZipRenameOpts how);
 
     // --- Events
     std::function<void()> OnDirUpdate;
@@ -85,7 +108,17 @@ public:
 private:
     // Runs an operation: busy refusal, state, clean error and count fields, errors caught and reported.
     // body's flag tells whether a progress batch is open.
-    int run(const std::function<void(bool& batchOpen)>& body);
+    int run(const std::function<void(bool& batchOpen)>& body, bool changesArchive = false);
+    // Writes a new archive through fill into an interim file in TempDir (keeping a prefix of the old
+    // one) and puts it in place of the old archive only when all of it was written.
+    void rewriteArchive(const std::function<void(PartWriter& out, Volumes* old)>& fill);
+    void putInPlace(const std::string& interim);
+    void removeArchiveFiles();
+    std::string interimName() const;
+    void checkUnchanged();
+    CentralEntry streamEntry(const struct AddSource& f, CentralEntry e, int level,
+                             const std::string* password, PartWriter& out);
+    void writeSpanned(const std::function<void(PartWriter& out, Volumes* old)>& fill);
     void report(int id, const std::vector<std::string>& args = {});
     void inform(const std::string& text);
     void keepAlive();

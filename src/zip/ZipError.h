@@ -25,8 +25,13 @@ constexpr int Success = 0, CrcError = 24, InvalidFilename = 26, Busy = 27, Build
               SeekError = 114, SetFileDate = 117, SetAttributes = 118, TooManyParts = 126,
               NoExtractPassword = 128, UnknownErrorD = 130, UnsupportedVersion = 131, NoWildcards = 132,
               WriteError = 133, Zip64Field = 136, DataError = 137, UserAbort = 139, UserCancelled = 143,
-              CommentLength = 159, StructureWarning = 160, NotAZip = 105, RequestedMemory = 88,
-              LoadingDirectory = 180, SkippedItem = 157;
+              CommentLength = 159, StructureWarning = 160, NotAZip = 105, WriteOutput = 107,
+              DuplicateName = 44, NoDeleteSelection = 101, NoFilesToZip = 103, DestinationMissing = 77,
+              CannotWrite = 98, NoAddPassword = 127, UnattendedNoPassword = 129, CannotChangePath = 75,
+              WriteLocalHeader = 72, CopyData = 39, WriteCentralHeader = 32, HeaderTooLong = 33,
+              WriteEndRecord = 47, NotEnoughSpace = 78, PasswordsDiffer = 135, TempFileFailed = 99,
+              CreateOutput = 90, WriteDescriptor = 40, RequestedMemory = 88, LoadingDirectory = 180,
+              SkippedItem = 157;
 }  // namespace msg
 
 }  // namespace orlivo::zip

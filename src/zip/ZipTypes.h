@@ -80,7 +80,50 @@ enum class TZipProgressType {
     ExtraUpdate
 };
 
+enum class TZipRenameOpts { HtrDefault, HtrOnce, HtrFull };
+enum class TZipDeleteOpts { HtdFinal, HtdAllowUndo };
+enum class TZipSpanOptsEnum { SpNoVolumeName, SpCompatName, SpWipeFiles, SpTryFormat };
+enum class TZipAddStoreSuffixEnum {
+    AssGIF,
+    AssPNG,
+    AssZ,
+    AssZIP,
+    AssZOO,
+    AssARC,
+    AssLZH,
+    AssARJ,
+    AssTAZ,
+    AssTGZ,
+    AssLHA,
+    AssRAR,
+    AssACE,
+    AssCAB,
+    AssGZ,
+    AssGZIP,
+    AssJAR,
+    AssEXE,
+    AssEXT,
+    AssJPG,
+    AssJPEG,
+    Ass7Zp,
+    AssMP3,
+    AssWMV,
+    AssWMA,
+    AssDVR,
+    AssAVI
+};
+
 using TZipExtrOpts = EnumSet<TZipExtrOptsEnum>;
+using TZipSpanOpts = EnumSet<TZipSpanOptsEnum>;
+using TZipAddStoreSuffixes = EnumSet<TZipAddStoreSuffixEnum>;
+
+// One rename: the entry name (or part of it) to change, the new text, and optionally a comment and time.
+struct TZipRenameRec {
+    std::string Source;
+    std::string Dest;
+    std::string Comment;
+    std::uint32_t DateTime = 0;
+};
 using TZipAddOpts = EnumSet<TZipAddOptsEnum>;
 using TZipWriteOpts = EnumSet<TZipWriteOptsEnum>;
 using TZipSkipSet = EnumSet<TZipSkipTypes>;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "PartWriter.h"
+#include "ZipDirectory.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orlivo::zip {
+
+class Volumes;
+
+constexpr std::uint64_t kZip64Limit = 0xFFFFFFFFu;
+
+// Version needed recomputed from the method and flags (kept when made by or needed above 4.5), and the
+// version made by adjusted for whether a Zip64 field is needed.
+void recomputeVersions(CentralEntry& e, bool zip64);
+// The entry's extra field without its Zip64 field (id 1).
+std::string withoutZip64(const std::string& extra);
+
+// A local header for the entry as it stands (sizes, CRC, flags), with a Zip64 field when a size needs it.
+std::string localHeader(const CentralEntry& e, bool sizesInDescriptor);
+
+// Copies one entry of an archive into the one being written (step C): a new local header from the
+// central values, then exactly the stored data. Returns the entry as written (new offset, disk, versions).
+CentralEntry copyEntry(Volumes& source, const CentralEntry& entry, PartWriter& out,
+                       const std::function<void(std::uint64_t done)>& progress);
+
+// Writes the central directory and the end records (step W), Zip64 records where values do not fit.
+void finishArchive(PartWriter& out, std::vector<CentralEntry>& entries, const std::string& comment);
+
+}  // namespace orlivo::zip
