@@ -85,9 +85,17 @@ std::string localHeader(const CentralEntry& e, bool sizesInDescriptor) {
 }
 
 CentralEntry copyEntry(Volumes& source, const CentralEntry& entry, PartWriter& out,
-                       const std::function<void(std::uint64_t)>& progress) {
+                       const std::function<void(std::uint64_t)>& progress, const CentralEntry* as) {
     const DataLocation at = locateData(source, entry);
     CentralEntry e = entry;
+    if (as) {
+        e.name = as->name;
+        e.rawName = as->rawName;
+        e.flags = std::uint16_t((e.flags & ~0x0800) | (as->flags & 0x0800));
+        e.extra = as->extra;
+        e.comment = as->comment;
+        e.dosDateTime = as->dosDateTime;
+    }
     // A data descriptor stays only where the encryption check byte depends on it.
     const bool descriptor = e.encrypted() && (e.flags & 0x08);
     if (!descriptor)

@@ -24,8 +24,10 @@ std::string localHeader(const CentralEntry& e, bool sizesInDescriptor);
 
 // Copies one entry of an archive into the one being written (step C): a new local header from the
 // central values, then exactly the stored data. Returns the entry as written (new offset, disk, versions).
+// With `as`, the entry is written with that entry's name, comment and time (a rename).
 CentralEntry copyEntry(Volumes& source, const CentralEntry& entry, PartWriter& out,
-                       const std::function<void(std::uint64_t done)>& progress);
+                       const std::function<void(std::uint64_t done)>& progress,
+                       const CentralEntry* as = nullptr);
 
 // Writes the central directory and the end records (step W), Zip64 records where values do not fit.
 void finishArchive(PartWriter& out, std::vector<CentralEntry>& entries, const std::string& comment);

@@ -223,15 +223,14 @@ int TZipEngine::run(const std::function<void(bool&)>& body, bool changesArchive)
                 report(e.id, e.args);
             }
         }
-        if (code != 0) {
-            fErrCode = code;
-            fErrMessage = text;
-        }
+        fErrCode = code == 0 ? fErrCode : code;
+        fErrMessage = code == 0 && fErrCode != 0 ? fErrMessage : text;
         if (OnDirUpdate)
             OnDirUpdate();
     }
     fState = TZipStates::ZsIdle;
-    if (fErrCode == 0)
+    // A success that brought warnings keeps their text ("Finished with N warnings").
+    if (fErrCode == 0 && fErrMessage.empty())
         fErrMessage = fMessages.text(msg::Success);
     return fErrCode;
 }

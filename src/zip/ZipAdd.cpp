@@ -398,6 +398,7 @@ int TZipEngine::Add() {
                     }
                 };
             if (freshen && specs.empty()) {
+                strip = root + "/";
                 for (const CentralEntry& e : fDirectory.entries) {
                     if (e.isDirOnly)
                         continue;

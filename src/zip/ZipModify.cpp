@@ -330,15 +330,10 @@ int TZipEngine::Rename(std::vector<TZipRenameRec>& list, std::uint32_t dateTime,
                     written.reserve(entries.size());
                     for (std::size_t i = 0; i < entries.size(); ++i) {
                         checkCancel();
-                        // The data is found through the old entry; the new one only gives it its name.
-                        CentralEntry copy = copyEntry(*old, fDirectory.entries[i], out, {});
-                        const CentralEntry& e = entries[i];
-                        copy.name = e.name;
-                        copy.rawName = e.rawName;
-                        copy.flags = std::uint16_t((copy.flags & ~0x0800) | (e.flags & 0x0800));
-                        copy.extra = e.extra;
-                        copy.comment = e.comment;
-                        copy.dosDateTime = e.dosDateTime;
+                        // The data is found through the old entry; the new one gives it its name.
+                        progress(TZipProgressType::NewFile, entries[i].name,
+                                 std::int64_t(entries[i].compressedSize), 0);
+                        CentralEntry copy = copyEntry(*old, fDirectory.entries[i], out, {}, &entries[i]);
                         written.push_back(copy);
                     }
                     finishArchive(out, written, fDirectory.end.comment);
