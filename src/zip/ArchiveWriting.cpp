@@ -2,6 +2,7 @@
 
 #include "Bytes.h"
 #include "EntryReader.h"
+#include "ReadFile.h"
 #include "Volumes.h"
 #include "ZipError.h"
 
@@ -84,10 +85,38 @@ std::string localHeader(const CentralEntry& e, bool sizesInDescriptor) {
     return h;
 }
 
-CentralEntry copyEntry(Volumes& source, const CentralEntry& entry, PartWriter& out,
+namespace {
+
+// Where an entry's data lies, and for a small entry the data itself: header, name, extra field and data
+// come in one read, which matters for archives of many small entries.
+struct SourceData {
+    DataLocation at;
+    const unsigned char* inMemory = nullptr;
+};
+
+SourceData findData(Volumes& source, const CentralEntry& entry) {
+    constexpr std::uint64_t kSmall = 256 * 1024;
+    const std::uint64_t guess = 30 + entry.rawName.size() + entry.extra.size() + 64 + entry.compressedSize;
+    if (guess <= kSmall) {
+        std::size_t got = 0;
+        const unsigned char* p =
+            source.window(int(entry.diskStart), entry.localOffset, std::size_t(guess), got);
+        if (p && got >= 30 && get32(p) == kLocalHeaderSig) {
+            const std::size_t start = 30 + get16(p + 26) + get16(p + 28);
+            if (start + entry.compressedSize <= got) {
+                return {{int(entry.diskStart), entry.localOffset + start, false}, p + start};
+            }
+        }
+    }
+    return {locateData(source, entry), nullptr};
+}
+
+}  // namespace
+
+CentralEntry copyEntry(Volumes& source, CentralEntry entry, PartWriter& out,
                        const std::function<void(std::uint64_t)>& progress, const CentralEntry* as) {
-    const DataLocation at = locateData(source, entry);
-    CentralEntry e = entry;
+    const SourceData data = findData(source, entry);
+    CentralEntry e = std::move(entry);
     if (as) {
         e.name = as->name;
         e.rawName = as->rawName;
@@ -109,18 +138,28 @@ CentralEntry copyEntry(Volumes& source, const CentralEntry& entry, PartWriter& o
     e.localOffset = out.offset();
     out.writeRecord(header);
 
-    SpanReader in(source, at.disk, at.offset, e.compressedSize);
-    std::vector<unsigned char> buffer(transferBufferSize(e.compressedSize));
-    std::uint64_t done = 0;
-    while (done < e.compressedSize) {
-        const std::size_t got = in.read(buffer.data(), buffer.size());
-        if (got == 0)
-            fail(msg::CopyData, {e.name});
-        out.writeData(buffer.data(), got);
-        done += got;
-        if (progress)
-            progress(done);
+    const DataLocation& at = data.at;
+    const ReadFile* part = source.part(at.disk);
+    if (data.inMemory) {
+        out.writeData(data.inMemory, std::size_t(e.compressedSize));
+    } else if (!(part && at.offset + e.compressedSize <= part->size() && out.roomLeft() >= e.compressedSize &&
+                 out.copyRange(part->fd(), at.offset, e.compressedSize))) {
+        SpanReader in(source, at.disk, at.offset, e.compressedSize);
+        // Copying moves no more than it must through memory: large blocks, few calls.
+        std::vector<unsigned char> chunk(std::size_t(std::min<std::uint64_t>(e.compressedSize, 4u << 20)));
+        std::uint64_t done = 0;
+        while (done < e.compressedSize) {
+            const std::size_t got = in.read(chunk.data(), chunk.size());
+            if (got == 0)
+                fail(msg::CopyData, {e.name});
+            out.writeData(chunk.data(), got);
+            done += got;
+            if (progress)
+                progress(done);
+        }
     }
+    if (progress)
+        progress(e.compressedSize);
     if (descriptor) {
         std::string d;
         put32(d, kSpanMarkerSig);
@@ -137,7 +176,7 @@ CentralEntry copyEntry(Volumes& source, const CentralEntry& entry, PartWriter& o
     return e;
 }
 
-void finishArchive(PartWriter& out, std::vector<CentralEntry>& entries, const std::string& comment) {
+EndInfo finishArchive(PartWriter& out, std::vector<CentralEntry>& entries, const std::string& comment) {
     std::uint64_t onDisk = 0;
     bool started = false;
     int centralDisk = 0;
@@ -246,7 +285,19 @@ void finishArchive(PartWriter& out, std::vector<CentralEntry>& entries, const st
         onDisk = 0;
         records = build(out.disk());
     }
+    EndInfo end;
+    end.diskNumber = std::uint32_t(out.disk());
+    end.totalDisks = end.diskNumber + 1;
+    end.entriesOnDisk = onDisk;
+    end.totalEntries = total;
+    end.centralDisk = std::uint32_t(centralDisk);
+    end.centralSize = centralSize;
+    end.centralOffset = centralOffset;
+    end.comment = tail;
+    end.endRecordOffset = out.offset();
+    end.usedZip64 = records.size() > 22 + tail.size();
     out.writeRecord(records);
+    return end;
 }
 
 }  // namespace orlivo::zip

@@ -22,14 +22,16 @@ std::string withoutZip64(const std::string& extra);
 // A local header for the entry as it stands (sizes, CRC, flags), with a Zip64 field when a size needs it.
 std::string localHeader(const CentralEntry& e, bool sizesInDescriptor);
 
-// Copies one entry of an archive into the one being written (step C): a new local header from the
+// Copies one entry of an archive into the one being written: a new local header from the
 // central values, then exactly the stored data. Returns the entry as written (new offset, disk, versions).
-// With `as`, the entry is written with that entry's name, comment and time (a rename).
-CentralEntry copyEntry(Volumes& source, const CentralEntry& entry, PartWriter& out,
+// With `as`, the entry is written with that entry's name, comment and time (a rename). The entry is
+// taken by value, so a caller that no longer needs it can move it in.
+CentralEntry copyEntry(Volumes& source, CentralEntry entry, PartWriter& out,
                        const std::function<void(std::uint64_t done)>& progress,
                        const CentralEntry* as = nullptr);
 
-// Writes the central directory and the end records (step W), Zip64 records where values do not fit.
-void finishArchive(PartWriter& out, std::vector<CentralEntry>& entries, const std::string& comment);
+// Writes the central directory and the end records, Zip64 records where values do not fit.
+// Returns what the end records say, as the reader would find it.
+EndInfo finishArchive(PartWriter& out, std::vector<CentralEntry>& entries, const std::string& comment);
 
 }  // namespace orlivo::zip

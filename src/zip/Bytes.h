@@ -19,12 +19,12 @@ inline std::uint64_t get64(const unsigned char* p) {
 }
 
 inline void put16(std::string& out, std::uint16_t v) {
-    out += char(v & 0xFF);
-    out += char(v >> 8);
+    const char b[2] = {char(v & 0xFF), char(v >> 8)};
+    out.append(b, 2);
 }
 inline void put32(std::string& out, std::uint32_t v) {
-    put16(out, std::uint16_t(v & 0xFFFF));
-    put16(out, std::uint16_t(v >> 16));
+    const char b[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
+    out.append(b, 4);
 }
 inline void put64(std::string& out, std::uint64_t v) {
     put32(out, std::uint32_t(v & 0xFFFFFFFFu));

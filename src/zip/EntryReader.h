@@ -10,7 +10,7 @@ namespace orlivo::zip {
 
 class Volumes;
 
-// Where an entry's stored data begins, found through its local header (step F6).
+// Where an entry's stored data begins, found through its local header.
 struct DataLocation {
     int disk = 0;
     std::uint64_t offset = 0;

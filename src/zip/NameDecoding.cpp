@@ -2,6 +2,8 @@
 
 #include "Bytes.h"
 
+#include <algorithm>
+
 namespace orlivo::zip {
 namespace {
 

@@ -41,6 +41,16 @@ std::uint32_t NameIndex::hash(const std::string& name) {
     const std::size_t n = name.size();
     for (std::size_t i = 0; i < n;) {
         std::uint32_t c = p[i];
+        if (c < 0x80) {  // the common case: one byte, one UTF-16 unit
+            if (c >= 'a' && c <= 'z')
+                c -= 32;
+            h = (h << 4) + c;
+            const std::uint32_t g = h & 0xF0000000u;
+            if (g != 0)
+                h = (h ^ (g >> 24)) & 0x0FFFFFFFu;
+            ++i;
+            continue;
+        }
         std::size_t len = 1;
         if (c >= 0xF0 && i + 3 < n) {
             c = (c & 0x07) << 18 | (p[i + 1] & 0x3Fu) << 12 | (p[i + 2] & 0x3Fu) << 6 | (p[i + 3] & 0x3Fu);

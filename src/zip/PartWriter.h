@@ -27,6 +27,10 @@ public:
     // Starts the next part (for end records that must stay in one piece); a single file cannot.
     virtual void nextPart() = 0;
     virtual void commit() = 0;
+    // Appends bytes of another file in the kernel where the writer can; false when it cannot.
+    virtual bool copyRange(int /*fromFd*/, std::uint64_t /*offset*/, std::uint64_t /*length*/) {
+        return false;
+    }
 };
 
 class SingleFileWriter final : public PartWriter {
@@ -42,6 +46,9 @@ public:
     std::uint64_t roomLeft() const override { return UINT64_MAX; }
     void nextPart() override {}
     void commit() override { fFile->commit(); }
+    bool copyRange(int fromFd, std::uint64_t offset, std::uint64_t length) override {
+        return fFile->copyRange(fromFd, offset, length);
+    }
     const std::string& path() const { return fFile->path(); }
 
 private:

@@ -17,6 +17,7 @@ public:
     ReadFile& operator=(const ReadFile&) = delete;
 
     bool isOpen() const { return fFd >= 0; }
+    int fd() const { return fFd; }
     std::uint64_t size() const { return fSize; }
     std::int64_t modifiedNs() const { return fModifiedNs; }
     // Reads up to n bytes at offset; returns the count read (short only at the end of the file or on an

@@ -188,6 +188,7 @@ int TZipEngine::run(const std::function<void(bool&)>& body, bool changesArchive)
     fActedOn.clear();
     fSkipped.clear();
     fStopRequested = false;
+    fAdopted = false;
     fProgress = {};
     bool open = false;
     try {
@@ -214,8 +215,9 @@ int TZipEngine::run(const std::function<void(bool&)>& body, bool changesArchive)
         const bool cancelled = fErrCode == msg::UserCancelled || fErrCode == msg::UserAbort;
         const int code = fErrCode;
         const std::string text = fErrMessage;
-        clearDirectory();
-        if (!cancelled && FileStamp::of(fParts.lastPart()).exists) {
+        if (!fAdopted)
+            clearDirectory();
+        if (!fAdopted && !cancelled && FileStamp::of(fParts.lastPart()).exists) {
             try {
                 loadDirectory();
             } catch (const ZipError& e) {
@@ -302,6 +304,25 @@ void TZipEngine::loadDirectory() {
     });
     for (int id : dir.warnings) report(id);
     fDirectory = std::move(dir);
+    indexDirectory();
+}
+
+void TZipEngine::adoptWritten(std::vector<CentralEntry>&& entries, const EndInfo& end) {
+    clearDirectory();
+    fDirectory.end = end;
+    fDirectory.entries = std::move(entries);
+    std::uint64_t smallest = fDirectory.entries.empty() ? 0 : UINT64_MAX;
+    for (const CentralEntry& c : fDirectory.entries) smallest = std::min(smallest, c.localOffset);
+    fDirectory.prefixOffset = smallest;
+    for (int d = 0; d < int(end.totalDisks); ++d) {
+        const std::string path = fParts.pathOf(d, int(end.totalDisks));
+        fStamps.emplace_back(path, FileStamp::of(path));
+    }
+    indexDirectory();
+    fAdopted = true;
+}
+
+void TZipEngine::indexDirectory() {
     std::vector<const std::string*> names;
     names.reserve(fDirectory.entries.size());
     fVisible.reserve(fDirectory.entries.size());

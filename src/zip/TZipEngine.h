@@ -116,6 +116,8 @@ private:
     void removeArchiveFiles();
     std::string interimName() const;
     void checkUnchanged();
+    // Takes the directory just written as the loaded one, instead of reading it back.
+    void adoptWritten(std::vector<CentralEntry>&& entries, const EndInfo& end);
     CentralEntry streamEntry(const struct AddSource& f, CentralEntry e, int level,
                              const std::string* password, PartWriter& out);
     void writeSpanned(const std::function<void(PartWriter& out, Volumes* old)>& fill);
@@ -125,6 +127,7 @@ private:
     void checkCancel();
     void progress(TZipProgressType order, const std::string& item, std::int64_t size, std::int64_t position);
     void loadDirectory();
+    void indexDirectory();
     void clearDirectory();
     std::unique_ptr<Volumes> openVolumes();
     std::vector<std::size_t> select(const std::vector<std::string>& specs,
@@ -144,6 +147,7 @@ private:
     std::vector<std::pair<std::string, FileStamp>> fStamps;  // each part as loaded
     PartNames fParts;
     bool fLoaded = false;
+    bool fAdopted = false;  // the last operation's own directory is the loaded one
 
     TZipStates fState = TZipStates::ZsIdle;
     int fPendingCancel = 0;

@@ -41,6 +41,26 @@ std::size_t Volumes::read(int disk, std::uint64_t offset, void* buffer, std::siz
     return done;
 }
 
+const unsigned char* Volumes::window(int disk, std::uint64_t offset, std::size_t n, std::size_t& got) {
+    got = 0;
+    if (n > kWindow)
+        return nullptr;
+    const bool inside =
+        disk == fWindowDisk && offset >= fWindowStart && offset + n <= fWindowStart + fWindow.size();
+    if (!inside) {
+        const ReadFile* f = part(disk);
+        if (!f)
+            return nullptr;
+        fWindow.resize(kWindow);
+        fWindow.resize(f->readAt(offset, fWindow.data(), kWindow));
+        fWindowDisk = disk;
+        fWindowStart = offset;
+    }
+    const std::uint64_t at = offset - fWindowStart;
+    got = std::size_t(std::min<std::uint64_t>(n, fWindow.size() - at));
+    return reinterpret_cast<const unsigned char*>(fWindow.data()) + at;
+}
+
 std::size_t SpanReader::read(void* buffer, std::size_t n) {
     const std::size_t want = std::size_t(std::min<std::uint64_t>(n, fLeft));
     std::size_t done = 0;

@@ -18,6 +18,11 @@ public:
     // Closes the file and keeps it.
     virtual void commit() = 0;
     virtual const std::string& path() const = 0;
+    // Appends length bytes of another open file in the kernel (no copy through memory); false when the
+    // file system cannot, before anything was written.
+    virtual bool copyRange(int /*fromFd*/, std::uint64_t /*fromOffset*/, std::uint64_t /*length*/) {
+        return false;
+    }
 };
 
 // How the engine creates its files; tests replace it to simulate a full disk.

@@ -474,8 +474,10 @@ int TZipEngine::Add() {
             const int level = std::clamp(AddCompLevel, 0, 9);
             const std::string* key = password.empty() ? nullptr : &password;
 
+            std::vector<CentralEntry> written;
+            EndInfo end;
             auto fill = [&](PartWriter& out, Volumes* old) {
-                std::vector<CentralEntry> written;
+                written.clear();
                 for (std::size_t i = 0; old && i < fDirectory.entries.size(); ++i) {
                     if (replaced[i])
                         continue;
@@ -509,12 +511,13 @@ int TZipEngine::Add() {
                     progress(TZipProgressType::EndOfItem, f.name, 0, 0);
                     written.push_back(std::move(e));
                 }
-                finishArchive(out, written, fDirectory.end.comment);
+                end = finishArchive(out, written, fDirectory.end.comment);
             };
             if (WriteOptions.has(TZipWriteOptsEnum::ZwoDiskSpan)) {
                 writeSpanned(fill);
             } else {
                 rewriteArchive(fill);
+                adoptWritten(std::move(written), end);
             }
             progress(TZipProgressType::EndOfBatch, {}, 0, 0);
             open = false;

@@ -48,9 +48,9 @@ struct ZipDirectory {
     std::vector<int> warnings;  // 159, 160 in the order found
 };
 
-// Finds the end record of the archive in its last part (step E); ZipError on failure.
+// Finds the end record of the archive in its last part; ZipError on failure.
 EndInfo readEndInfo(const std::string& lastPartPath);
-// Loads the central directory (step L). cancelled() is asked between entries.
+// Loads the central directory. cancelled() is asked between entries.
 ZipDirectory readDirectory(Volumes& volumes, const EndInfo& end, const std::function<bool()>& cancelled = {});
 
 }  // namespace orlivo::zip

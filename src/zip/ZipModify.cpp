@@ -204,8 +204,9 @@ int TZipEngine::Delete() {
             progress(TZipProgressType::TotalFiles2Process, {}, std::int64_t(deleted.size() - selected.size()),
                      0);
             progress(TZipProgressType::TotalSize2Process, {}, std::int64_t(total), 0);
+            std::vector<CentralEntry> kept;
+            EndInfo written;
             rewriteArchive([&](PartWriter& out, Volumes* old) {
-                std::vector<CentralEntry> kept;
                 kept.reserve(fDirectory.entries.size() - selected.size());
                 for (std::size_t i = 0; i < fDirectory.entries.size(); ++i) {
                     if (deleted[i])
@@ -213,13 +214,16 @@ int TZipEngine::Delete() {
                     checkCancel();
                     const CentralEntry& e = fDirectory.entries[i];
                     progress(TZipProgressType::NewFile, e.name, std::int64_t(e.compressedSize), 0);
-                    kept.push_back(copyEntry(*old, e, out, [this](std::uint64_t done) {
-                        progress(TZipProgressType::ProgressUpdate, {}, 0, std::int64_t(done));
-                    }));
-                    progress(TZipProgressType::EndOfItem, e.name, 0, 0);
+                    // The old directory is replaced (or read again after a failure): its entries move.
+                    kept.push_back(
+                        copyEntry(*old, std::move(fDirectory.entries[i]), out, [this](std::uint64_t done) {
+                            progress(TZipProgressType::ProgressUpdate, {}, 0, std::int64_t(done));
+                        }));
+                    progress(TZipProgressType::EndOfItem, kept.back().name, 0, 0);
                 }
-                finishArchive(out, kept, fDirectory.end.comment);
+                written = finishArchive(out, kept, fDirectory.end.comment);
             });
+            adoptWritten(std::move(kept), written);
             progress(TZipProgressType::EndOfBatch, {}, 0, 0);
             open = false;
             fSuccessCount = int(selected.size());
@@ -325,8 +329,9 @@ int TZipEngine::Rename(std::vector<TZipRenameRec>& list, std::uint32_t dateTime,
             if (anyChange) {
                 open = true;
                 progress(TZipProgressType::TotalFiles2Process, {}, std::int64_t(entries.size()), 0);
+                std::vector<CentralEntry> written;
+                EndInfo end;
                 rewriteArchive([&](PartWriter& out, Volumes* old) {
-                    std::vector<CentralEntry> written;
                     written.reserve(entries.size());
                     for (std::size_t i = 0; i < entries.size(); ++i) {
                         checkCancel();
@@ -336,8 +341,9 @@ int TZipEngine::Rename(std::vector<TZipRenameRec>& list, std::uint32_t dateTime,
                         CentralEntry copy = copyEntry(*old, fDirectory.entries[i], out, {}, &entries[i]);
                         written.push_back(copy);
                     }
-                    finishArchive(out, written, fDirectory.end.comment);
+                    end = finishArchive(out, written, fDirectory.end.comment);
                 });
+                adoptWritten(std::move(written), end);
                 progress(TZipProgressType::EndOfBatch, {}, 0, 0);
                 open = false;
             }
