@@ -299,8 +299,8 @@ TEST(Writing, AFailedOrCancelledWriteLeavesTheArchiveByteIdentical) {
             SCOPED_TRACE(std::string(operation) + (cancel ? " cancelled" : " on a full disk"));
             Writer w(f.path("a.zip"), f.path(""));
             w.engine.TempDir = f.path("tmp");
+            int items = 0;
             if (cancel) {
-                int items = 0;
                 w.engine.OnProgress = [&](TZipProgressDetails& p) {
                     if (p.Order == TZipProgressType::NewFile && ++items == 2)
                         w.engine.setCancel(true);
