@@ -85,6 +85,15 @@ std::string localHeader(const CentralEntry& e, bool sizesInDescriptor) {
     return h;
 }
 
+void writeLocalHeader(PartWriter& out, CentralEntry& e, bool sizesInDescriptor) {
+    const std::string header = localHeader(e, sizesInDescriptor);
+    if (header.size() > out.roomLeft())
+        out.nextPart();
+    e.diskStart = std::uint32_t(out.disk());
+    e.localOffset = out.offset();
+    out.writeRecord(header);
+}
+
 namespace {
 
 // Where an entry's data lies, and for a small entry the data itself: header, name, extra field and data
@@ -131,12 +140,7 @@ CentralEntry copyEntry(Volumes& source, CentralEntry entry, PartWriter& out,
         e.flags &= std::uint16_t(~0x08);
     const bool zip64 = e.uncompressedSize >= kZip64Limit || e.compressedSize >= kZip64Limit;
     recomputeVersions(e, zip64 || descriptor);
-    const std::string header = localHeader(e, descriptor);
-    if (header.size() > out.roomLeft())
-        out.nextPart();
-    e.diskStart = std::uint32_t(out.disk());
-    e.localOffset = out.offset();
-    out.writeRecord(header);
+    writeLocalHeader(out, e, descriptor);
 
     const DataLocation& at = data.at;
     const ReadFile* part = source.part(at.disk);

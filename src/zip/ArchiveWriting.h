@@ -19,6 +19,10 @@ void recomputeVersions(CentralEntry& e, bool zip64);
 // The entry's extra field without its Zip64 field (id 1).
 std::string withoutZip64(const std::string& extra);
 
+// Writes the entry's local header in one piece (on the next part when it does not fit) and records
+// where it went as the entry's disk and offset.
+void writeLocalHeader(PartWriter& out, CentralEntry& e, bool sizesInDescriptor);
+
 // A local header for the entry as it stands (sizes, CRC, flags), with a Zip64 field when a size needs it.
 std::string localHeader(const CentralEntry& e, bool sizesInDescriptor);
 

@@ -1,5 +1,7 @@
 #include "NameIndex.h"
 
+#include "Utf8.h"
+
 #include <algorithm>
 #include <array>
 
@@ -40,36 +42,13 @@ std::uint32_t NameIndex::hash(const std::string& name) {
     const auto* p = reinterpret_cast<const unsigned char*>(name.data());
     const std::size_t n = name.size();
     for (std::size_t i = 0; i < n;) {
-        std::uint32_t c = p[i];
-        if (c < 0x80) {  // the common case: one byte, one UTF-16 unit
-            if (c >= 'a' && c <= 'z')
-                c -= 32;
-            h = (h << 4) + c;
-            const std::uint32_t g = h & 0xF0000000u;
-            if (g != 0)
-                h = (h ^ (g >> 24)) & 0x0FFFFFFFu;
-            ++i;
-            continue;
-        }
-        std::size_t len = 1;
-        if (c >= 0xF0 && i + 3 < n) {
-            c = (c & 0x07) << 18 | (p[i + 1] & 0x3Fu) << 12 | (p[i + 2] & 0x3Fu) << 6 | (p[i + 3] & 0x3Fu);
-            len = 4;
-        } else if (c >= 0xE0 && i + 2 < n) {
-            c = (c & 0x0F) << 12 | (p[i + 1] & 0x3Fu) << 6 | (p[i + 2] & 0x3Fu);
-            len = 3;
-        } else if (c >= 0xC0 && i + 1 < n) {
-            c = (c & 0x1F) << 6 | (p[i + 1] & 0x3Fu);
-            len = 2;
-        }
+        const std::uint32_t c = nextCodePoint(p, n, i);
         if (c >= 0x10000) {
-            c -= 0x10000;
-            step(0xD800 + (c >> 10));
-            step(0xDC00 + (c & 0x3FF));
+            step(0xD800 + ((c - 0x10000) >> 10));
+            step(0xDC00 + ((c - 0x10000) & 0x3FF));
         } else {
             step(c);
         }
-        i += len;
     }
     return h;
 }

@@ -1,5 +1,7 @@
 #include "Selection.h"
 
+#include "Utf8.h"
+
 #include <vector>
 
 namespace orlivo::zip {
@@ -106,20 +108,8 @@ std::u32string upperCased(const std::string& utf8) {
     const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
     const std::size_t n = utf8.size();
     for (std::size_t i = 0; i < n;) {
-        char32_t c = p[i];
-        std::size_t len = 1;
-        if (c >= 0xF0 && i + 3 < n) {
-            c = (c & 0x07) << 18 | (p[i + 1] & 0x3Fu) << 12 | (p[i + 2] & 0x3Fu) << 6 | (p[i + 3] & 0x3Fu);
-            len = 4;
-        } else if (c >= 0xE0 && i + 2 < n) {
-            c = (c & 0x0F) << 12 | (p[i + 1] & 0x3Fu) << 6 | (p[i + 2] & 0x3Fu);
-            len = 3;
-        } else if (c >= 0xC0 && i + 1 < n) {
-            c = (c & 0x1F) << 6 | (p[i + 1] & 0x3Fu);
-            len = 2;
-        }
+        const char32_t c = nextCodePoint(p, n, i);
         out += c == U'/' ? U'\\' : upper(c);
-        i += len;
     }
     return out;
 }

@@ -113,6 +113,14 @@ private:
     // one) and puts it in place of the old archive only when all of it was written.
     void rewriteArchive(const std::function<void(PartWriter& out, Volumes* old)>& fill);
     void putInPlace(const std::string& interim);
+    // Writes the whole new archive into the interim file; an exception leaves nothing of it.
+    void writeInterim(const std::string& interim, const std::function<void(PartWriter&, Volumes*)>& fill,
+                      bool keepPrefix);
+    // The interim file's name, removed again when the operation is over, whatever happened.
+    struct InterimFile {
+        std::string path;
+        ~InterimFile();
+    };
     void removeArchiveFiles();
     std::string interimName() const;
     void checkUnchanged();

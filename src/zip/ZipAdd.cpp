@@ -499,12 +499,7 @@ int TZipEngine::Add() {
                         e = streamEntry(f, e, level, key, out);
                     } else {
                         recomputeVersions(e, e.uncompressedSize >= kZip64Limit);
-                        const std::string header = localHeader(e, false);
-                        if (header.size() > out.roomLeft())
-                            out.nextPart();
-                        e.diskStart = std::uint32_t(out.disk());
-                        e.localOffset = out.offset();
-                        out.writeRecord(header);
+                        writeLocalHeader(out, e, false);
                         out.writeData(p.data.data(), p.data.size());
                     }
                     progress(TZipProgressType::ProgressUpdate, {}, 0, std::int64_t(f.st.st_size));
@@ -580,9 +575,7 @@ CentralEntry TZipEngine::streamEntry(const AddSource& f, CentralEntry e, int lev
     e.uncompressedSize = std::uint64_t(f.st.st_size) >= (kZip64Limit >> 1) ? kZip64Limit : 0;
     e.compressedSize = e.uncompressedSize;
     recomputeVersions(e, e.uncompressedSize >= kZip64Limit);
-    e.diskStart = std::uint32_t(out.disk());
-    e.localOffset = out.offset();
-    out.writeRecord(localHeader(e, false));
+    writeLocalHeader(out, e, false);
     const std::uint64_t dataStart = out.offset();
     std::unique_ptr<PkCrypt> crypt;
     if (password) {
@@ -666,18 +659,9 @@ CentralEntry TZipEngine::streamEntry(const AddSource& f, CentralEntry e, int lev
 
 void TZipEngine::writeSpanned(const std::function<void(PartWriter&, Volumes*)>& fill) {
     // First the whole archive as one interim file, then split into parts beside the archive.
-    const std::string interim = interimName();
-    struct Remove {
-        std::string path;
-        ~Remove() { ::unlink(path.c_str()); }
-    } removeInterim{interim};
-    {
-        std::unique_ptr<Volumes> old = fLoaded ? openVolumes() : nullptr;
-        SingleFileWriter out(CreateFile(interim));
-        fill(out, old.get());
-        out.commit();
-    }
-    checkCancel();
+    const InterimFile interimFile{interimName()};
+    const std::string& interim = interimFile.path;
+    writeInterim(interim, fill, false);
     if (Verbose && OnMessage)
         OnMessage(0, fMessages.format(158, {interim}));
     const EndInfo end = readEndInfo(interim);

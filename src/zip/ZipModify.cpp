@@ -84,6 +84,10 @@ void setStoredName(CentralEntry& e, const std::string& internalName) {
 
 }  // namespace
 
+TZipEngine::InterimFile::~InterimFile() {
+    ::unlink(path.c_str());
+}
+
 std::string TZipEngine::interimName() const {
     std::string dir = TempDir;
     if (dir.empty()) {
@@ -143,28 +147,26 @@ void TZipEngine::putInPlace(const std::string& interim) {
     fZipFileName = fParts.archiveName;
 }
 
-void TZipEngine::rewriteArchive(const std::function<void(PartWriter&, Volumes*)>& fill) {
-    const std::string interim = interimName();
-    struct Remove {
-        std::string path;
-        ~Remove() { ::unlink(path.c_str()); }
-    } removeInterim{interim};
+void TZipEngine::writeInterim(const std::string& interim,
+                              const std::function<void(PartWriter&, Volumes*)>& fill, bool keepPrefix) {
     std::unique_ptr<Volumes> old = fLoaded ? openVolumes() : nullptr;
-    {
-        SingleFileWriter out(CreateFile(interim));
-        if (old && fDirectory.end.totalDisks == 1 && fDirectory.prefixOffset > 0) {
-            // A self-extracting program in front of the entries stays in front of them.
-            std::vector<char> prefix(std::size_t(std::min<std::uint64_t>(fDirectory.prefixOffset, 1u << 26)));
-            if (old->read(0, 0, prefix.data(), prefix.size()) != prefix.size())
-                fail(msg::FileError, {fZipFileName});
-            out.writeData(prefix.data(), prefix.size());
-        }
-        fill(out, old.get());
-        out.commit();
+    SingleFileWriter out(CreateFile(interim));
+    if (keepPrefix && old && fDirectory.end.totalDisks == 1 && fDirectory.prefixOffset > 0) {
+        // A self-extracting program in front of the entries stays in front of them.
+        std::vector<char> prefix(std::size_t(std::min<std::uint64_t>(fDirectory.prefixOffset, 1u << 26)));
+        if (old->read(0, 0, prefix.data(), prefix.size()) != prefix.size())
+            fail(msg::FileError, {fZipFileName});
+        out.writeData(prefix.data(), prefix.size());
     }
+    fill(out, old.get());
+    out.commit();
     checkCancel();
-    old.reset();
-    putInPlace(interim);
+}
+
+void TZipEngine::rewriteArchive(const std::function<void(PartWriter&, Volumes*)>& fill) {
+    const InterimFile interim{interimName()};
+    writeInterim(interim.path, fill, true);
+    putInPlace(interim.path);
 }
 
 int TZipEngine::Delete() {
