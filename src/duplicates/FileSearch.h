@@ -1,0 +1,62 @@
+#pragma once
+
+#include <sys/stat.h>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orlivo::duplicates {
+
+// One file found by the search: its path, size, last-write time and identity on disk.
+struct FoundFile {
+    std::string path;
+    std::uint32_t nameStart = 0;  // where the file name begins in path
+    std::uint64_t size = 0;
+    std::int64_t mtimeNs = 0;  // nanoseconds since 1970, UTC
+    std::uint64_t device = 0, inode = 0;
+    std::string_view name() const { return std::string_view(path).substr(nameStart); }
+};
+
+// What the search takes into account (the options window's choices).
+struct SearchCriteria {
+    bool subfolders = true;
+    int depth = 3;  // 0 = unlimited; n = the root and n levels below it
+    std::vector<std::string> masks{"*.*"};
+    bool useMinSize = true, useMaxSize = false;
+    std::uint64_t minSize = 1000000, maxSize = 0;
+    bool useChangedAfter = false, useChangedBefore = false;
+    std::int64_t changedAfterNs = 0, changedBeforeNs = 0;  // local times taken as UTC-free instants
+    bool ignoreHidden = true, ignoreSystem = true, ignoreReadOnly = true;
+};
+
+// The recursive file finder of the duplicate scan: roots, subfolders and depth, masks, size and date
+// bounds and attributes. Symbolic links are never followed into folders (nor reported as files);
+// unreadable folders are passed over.
+class FileSearch {
+public:
+    struct Events {
+        std::function<void(const std::string& folder)> directoryBegins;
+        // Called often enough to keep a window alive; return true to abort the search.
+        std::function<bool()> progress;
+    };
+
+    FileSearch(SearchCriteria criteria, Events events)
+        : fCriteria(std::move(criteria)), fEvents(std::move(events)) {}
+
+    // Appends every matching file below root; false when the search was aborted.
+    bool search(const std::string& root, std::vector<FoundFile>& out);
+
+    static bool maskMatches(const std::string& mask, std::string_view name);
+
+private:
+    bool walk(const std::string& folder, int level, std::vector<FoundFile>& out);
+    bool accepts(std::string_view name, const struct stat& st) const;
+
+    SearchCriteria fCriteria;
+    Events fEvents;
+    unsigned fSinceProgress = 0;
+};
+
+}  // namespace orlivo::duplicates
