@@ -1,8 +1,10 @@
 #include "CloneRecords.h"
+#include "ResultFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 using namespace orlivo::duplicates;
 
@@ -80,4 +82,43 @@ TEST(Records, FilesRoundTripAndColoursAreCompleted) {
     EXPECT_EQ((*back)[2].ColorId, -1);
     fs::remove(path);
     EXPECT_FALSE(readRecords(path).has_value());
+}
+
+TEST(Records, WorkingFilesFromAScan) {
+    namespace fs = std::filesystem;
+    const fs::path d = fs::temp_directory_path() / ("orlivo-wf-" + std::to_string(::getpid()));
+    const std::string longFolder = (d / std::string(200, 'L') / std::string(100, 'M')).string();
+    fs::create_directories(longFolder);
+    fs::create_directories(d / "b");
+    ScanResult scan;
+    auto add = [&](const std::string& path, std::uint64_t size, int group, int color) {
+        std::ofstream(path) << std::string(size, 'x');
+        DuplicateFile f;
+        f.path = path;
+        f.nameStart = std::uint32_t(path.find_last_of('/') + 1);
+        f.size = size;
+        f.groupId = group;
+        f.colorId = color;
+        f.id = int(scan.files.size()) + 1;
+        scan.files.push_back(f);
+    };
+    add(longFolder + "/a.txt", 1000, 0, 1);
+    add((d / "b/a.txt").string(), 1000, 0, 1);
+    add((d / "b/gone.txt").string(), 5, 1, 2);
+    fs::remove(d / "b/gone.txt");  // vanished after the scan
+    RecordDecorations deco;
+    deco.displaySize = [](std::int64_t b) { return std::to_string((b + 1023) / 1024) + " KB"; };
+    DuplicateResult result;
+    ASSERT_TRUE(buildResult(scan, (d / "Temp").string(), deco, result));
+    ASSERT_EQ(result.FIDLISTB.size(), 2u);
+    EXPECT_EQ(result.FIDLISTB[0].Name.size(), 255u);                // the record's field is cut
+    EXPECT_EQ(result.FIDLISTB[0].FullPath, longFolder + "/a.txt");  // the command's path is whole
+    EXPECT_EQ(result.FIDLISTB[1].ID, 2);
+    ASSERT_EQ(result.FIDListN.size(), 1u);
+    EXPECT_EQ(result.FIDListN[0].StaticText, "(2 KB in 2 files.)");
+    EXPECT_EQ(result.szTotal, 2000);
+    EXPECT_EQ(result.cntTotal, 2);
+    EXPECT_EQ(fs::file_size(d / "Temp/clist.cln"), 2 * 708u);
+    EXPECT_EQ(fs::file_size(d / "Temp/clistN.cln"), 584u);
+    fs::remove_all(d);
 }

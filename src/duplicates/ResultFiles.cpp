@@ -1,0 +1,84 @@
+#include "ResultFiles.h"
+
+#include <sys/stat.h>
+#include <algorithm>
+#include <unordered_map>
+
+namespace orlivo::duplicates {
+
+std::string nodeStaticText(const std::string& displaySize, std::int64_t count) {
+    return "(" + displaySize + " in " + std::to_string(count) + " files.)";
+}
+
+bool buildResult(const ScanResult& scan, const std::string& tempFolder, const RecordDecorations& deco,
+                 DuplicateResult& result) {
+    result = {};
+    ::mkdir(tempFolder.c_str(), 0777);
+    std::vector<TCloneRecord> records;
+    std::vector<const DuplicateFile*> kept;
+    records.reserve(scan.files.size());
+    std::int32_t id = 0;
+    for (const DuplicateFile& f : scan.files) {
+        struct stat st {};
+        if (::stat(f.path.c_str(), &st) != 0)
+            continue;  // gone since the scan: no record for it
+        TCloneRecord r;
+        r.Name = f.path;
+        r.FullPath = f.path;
+        r.Size = std::to_string(f.size);
+        r.FileType = deco.fileType ? deco.fileType(f.path) : std::string();
+        r.DateModified = deco.dateText ? deco.dateText(f.mtimeNs) : std::string();
+        r.ImageIndex = deco.recordIcon ? deco.recordIcon(f.path) : std::int32_t(records.size());
+        r.ColorId = f.colorId;
+        r.GroupID = f.groupId;
+        r.ID = ++id;
+        records.push_back(std::move(r));
+        kept.push_back(&f);
+    }
+    const std::string clist = tempFolder + "/clist.cln", clistN = tempFolder + "/clistN.cln";
+    if (!writeRecords(clist, records))
+        return false;
+
+    // One node per file name: the first file of the name, the total of all of them.
+    std::unordered_map<std::string, std::pair<std::int64_t, std::int64_t>> totals;
+    for (const DuplicateFile* f : kept) {
+        auto& t = totals[std::string(f->name())];
+        t.first += std::int64_t(f->size);
+        ++t.second;
+    }
+    std::vector<TNodeItems> nodes;
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        if (k > 0 && kept[k - 1]->name() == kept[k]->name())
+            continue;
+        const DuplicateFile& f = *kept[k];
+        const auto& [sum, count] = totals[std::string(f.name())];
+        TNodeItems n;
+        n.Name = std::string(f.name());
+        n.lName = f.path;
+        n.Size = deco.displaySize ? deco.displaySize(std::int64_t(f.size)) : std::to_string(f.size);
+        n.ImageIndex = deco.nodeIcon ? deco.nodeIcon(f.path) : std::int32_t(nodes.size());
+        n.StaticText = nodeStaticText(deco.displaySize ? deco.displaySize(sum) : std::to_string(sum), count);
+        result.szTotal += sum;
+        result.cntTotal += count;
+        nodes.push_back(std::move(n));
+        const std::string type = records[k].FileType;
+        if (std::find(result.typeNames.begin(), result.typeNames.end(), type) == result.typeNames.end()) {
+            result.typeNames.push_back(type);
+        }
+    }
+    if (!writeNodes(clistN, nodes))
+        return false;
+
+    auto back = readRecords(clist);
+    auto backNodes = readNodes(clistN);
+    if (!back || !backNodes || back->size() != records.size())
+        return false;
+    completeColors(*back);
+    // The file's Name field holds at most 255 bytes; the full path comes from the scan, by position.
+    for (std::size_t i = 0; i < back->size(); ++i) (*back)[i].FullPath = records[i].FullPath;
+    result.FIDLISTB = std::move(*back);
+    result.FIDListN = std::move(*backNodes);
+    return true;
+}
+
+}  // namespace orlivo::duplicates
