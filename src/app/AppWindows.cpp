@@ -1,5 +1,7 @@
 #include "AppWindows.h"
 
+#include "DuplicatesPage.h"
+#include "TData_f.h"
 #include "TMain_f.h"
 #include "TMsgform.h"
 #include "TSplash_f.h"
@@ -20,10 +22,13 @@ AppWindows::AppWindows(AppContext& context, TSplash_f* splash) {
         splash->setStatus("Loading....");
     fMain.reset(create<TMain_f>(context));
     context.dialogs.setOwner(fMain.get());
+    fData.reset(create<TData_f>(context, fMain.get()));
     fMsgform.reset(create<TMsgform>(fMain.get()));
     fWork.reset(create<TWork_f>(fMain.get()));
     fSmMsg.reset(create<TsmMsg_f>(fMain.get()));
     fMain->setWorkWindow(fWork.get());
+    fMain->duplicatesPage->setWindows(fData.get(), fWork.get());
+    fMain->duplicatesPage->setStatusLabels(fMain->StatusPanels[0], nullptr);
     if (splash)
         splash->setStatus("Loading...");
 }
@@ -33,6 +38,7 @@ AppWindows::~AppWindows() {
     fSmMsg.reset();
     fWork.reset();
     fMsgform.reset();
+    fData.reset();
     fMain.reset();
 }
 

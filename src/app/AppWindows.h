@@ -8,6 +8,7 @@
 
 namespace orlivo::app {
 
+class TData_f;
 class TMain_f;
 class TMsgform;
 class TSplash_f;
@@ -24,6 +25,7 @@ public:
 
     TMain_f& main() { return *fMain; }
     TMsgform& messages() { return *fMsgform; }
+    TData_f& options() { return *fData; }
     TWork_f& work() { return *fWork; }
     TsmMsg_f& progress() { return *fSmMsg; }
     // Object names of the windows in the order they were created.
@@ -34,6 +36,7 @@ private:
     W* create(Args&&... args);
 
     std::unique_ptr<TMain_f> fMain;
+    std::unique_ptr<TData_f> fData;
     std::unique_ptr<TMsgform> fMsgform;
     std::unique_ptr<TWork_f> fWork;
     std::unique_ptr<TsmMsg_f> fSmMsg;

@@ -2,6 +2,7 @@
 
 #include "AboutPage.h"
 #include "DisplaySize.h"
+#include "DuplicatesPage.h"
 #include "Embedding.h"
 #include "HelpTopics.h"
 #include "MainOptionDefaults.h"
@@ -258,6 +259,9 @@ void TMain_f::buildPages(QWidget* parent) {
     (new QVBoxLayout(pgMain->widget(PageAbout)))->addWidget(about);
     connect(about, &AboutPage::webAddressClicked, this, &TMain_f::lblPanel8Click);
 
+    duplicatesPage = new DuplicatesPage(fContext, pgMain->widget(PageDuplicates));
+    (new QVBoxLayout(pgMain->widget(PageDuplicates)))->addWidget(duplicatesPage);
+
     auto* scroll = new QScrollArea(pgMain->widget(PageSettings));
     options = new OptionsPage(scroll);
     scroll->setWidget(options);
@@ -367,6 +371,7 @@ void TMain_f::setWorkWindow(TWork_f* work) {
     if (!fWork)
         return;
     fWork->addCompetingControl(btnCategories);
+    fWork->addCompetingControl(duplicatesPage->btnSearch);
     fWork->addCompetingControl(jvArchiveLists);
     fWork->setBusyHandler([this](bool busy) {
         CancelListZip = busy;

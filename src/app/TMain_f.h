@@ -25,6 +25,7 @@ class QToolButton;
 namespace orlivo::app {
 
 class AboutPage;
+class DuplicatesPage;
 class OptionsPage;
 class TWork_f;
 
@@ -130,6 +131,7 @@ public:
     QLabel* StatusPanels[3] = {nullptr, nullptr, nullptr};
     OptionsPage* options = nullptr;
     AboutPage* about = nullptr;
+    DuplicatesPage* duplicatesPage = nullptr;
     QSpinBox* SpinEdit1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* mnClean = nullptr;
