@@ -18,16 +18,12 @@ struct DuplicateRule {
     ContentMethod content = ContentMethod::None;
 };
 
-// One listed file of a result, in result order.
+// One listed file of a result, in result order; its path and size are those of the found file.
 struct DuplicateFile {
-    std::string path;
-    std::uint32_t nameStart = 0;
-    std::uint64_t size = 0;
-    std::int64_t mtimeNs = 0;
+    std::uint32_t file = 0;    // index among the found files
     std::int32_t groupId = 0;  // 0, 1, 2, ... in list order
     std::int32_t colorId = 1;  // 1, 2, 1, 2, ... from group to group
     std::int32_t id = 0;       // 1, 2, 3, ...
-    std::string_view name() const { return std::string_view(path).substr(nameStart); }
 };
 
 struct ScanHooks {
@@ -38,9 +34,15 @@ struct ScanHooks {
 };
 
 struct ScanResult {
+    PathArena paths;
+    std::vector<FoundFile> found;  // one per file on disk
     std::vector<DuplicateFile> files;
     std::size_t enumerated = 0;
     bool cancelled = false;
+
+    const FoundFile& of(const DuplicateFile& d) const { return found[d.file]; }
+    std::string path(const DuplicateFile& d) const { return std::string(of(d).path(paths)); }
+    std::string_view name(const DuplicateFile& d) const { return of(d).name(paths); }
 };
 
 // The pairwise rule on two files' times: equal last-write times (A) and equal upper halves of the 64-bit

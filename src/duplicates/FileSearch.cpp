@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <cstring>
 
 namespace orlivo::duplicates {
 namespace {
@@ -67,13 +68,13 @@ bool FileSearch::accepts(std::string_view name, const struct stat& st) const {
     return false;
 }
 
-bool FileSearch::search(const std::string& root, std::vector<FoundFile>& out) {
+bool FileSearch::search(const std::string& root, std::vector<FoundFile>& out, PathArena& paths) {
     std::string start = root;
     while (start.size() > 1 && start.back() == '/') start.pop_back();
-    return walk(start, 0, out);
+    return walk(start, 0, out, paths);
 }
 
-bool FileSearch::walk(const std::string& folder, int level, std::vector<FoundFile>& out) {
+bool FileSearch::walk(const std::string& folder, int level, std::vector<FoundFile>& out, PathArena& paths) {
     if (fEvents.directoryBegins)
         fEvents.directoryBegins(folder);
     DIR* dir = ::opendir(folder.c_str());
@@ -110,7 +111,9 @@ bool FileSearch::walk(const std::string& folder, int level, std::vector<FoundFil
         if (!S_ISREG(st.st_mode) || !accepts(n, st))
             continue;
         FoundFile f;
-        f.path = prefix + n;
+        f.pathAt = paths.add(prefix);
+        paths.add(n);
+        f.pathLength = std::uint32_t(prefix.size() + std::strlen(n));
         f.nameStart = std::uint32_t(prefix.size());
         f.size = std::uint64_t(st.st_size);
         f.mtimeNs = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
@@ -125,7 +128,7 @@ bool FileSearch::walk(const std::string& folder, int level, std::vector<FoundFil
     if (!deeper)
         return true;
     for (const std::string& sub : subfolders) {
-        if (!walk(prefix + sub, level + 1, out))
+        if (!walk(prefix + sub, level + 1, out, paths))
             return false;
     }
     return true;

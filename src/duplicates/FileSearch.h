@@ -9,14 +9,34 @@
 
 namespace orlivo::duplicates {
 
-// One file found by the search: its path, size, last-write time and identity on disk.
+// The paths of a search, one after another in one block: a large tree costs its paths' bytes and little
+// more.
+class PathArena {
+public:
+    std::uint64_t add(std::string_view path) {
+        const std::uint64_t at = fData.size();
+        fData.append(path);
+        return at;
+    }
+    std::string_view view(std::uint64_t at, std::uint32_t length) const {
+        return std::string_view(fData).substr(at, length);
+    }
+
+private:
+    std::string fData;
+};
+
+// One file found by the search: where its path is, its size, last-write time and identity on disk.
 struct FoundFile {
-    std::string path;
-    std::uint32_t nameStart = 0;  // where the file name begins in path
+    std::uint64_t pathAt = 0;
+    std::uint32_t pathLength = 0;
+    std::uint32_t nameStart = 0;  // where the file name begins in the path
     std::uint64_t size = 0;
     std::int64_t mtimeNs = 0;  // nanoseconds since 1970, UTC
     std::uint64_t device = 0, inode = 0;
-    std::string_view name() const { return std::string_view(path).substr(nameStart); }
+
+    std::string_view path(const PathArena& a) const { return a.view(pathAt, pathLength); }
+    std::string_view name(const PathArena& a) const { return path(a).substr(nameStart); }
 };
 
 // What the search takes into account (the options window's choices).
@@ -45,13 +65,13 @@ public:
     FileSearch(SearchCriteria criteria, Events events)
         : fCriteria(std::move(criteria)), fEvents(std::move(events)) {}
 
-    // Appends every matching file below root; false when the search was aborted.
-    bool search(const std::string& root, std::vector<FoundFile>& out);
+    // Appends every matching file below root (its path to paths); false when the search was aborted.
+    bool search(const std::string& root, std::vector<FoundFile>& out, PathArena& paths);
 
     static bool maskMatches(const std::string& mask, std::string_view name);
 
 private:
-    bool walk(const std::string& folder, int level, std::vector<FoundFile>& out);
+    bool walk(const std::string& folder, int level, std::vector<FoundFile>& out, PathArena& paths);
     bool accepts(std::string_view name, const struct stat& st) const;
 
     SearchCriteria fCriteria;

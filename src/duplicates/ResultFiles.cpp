@@ -18,22 +18,24 @@ bool buildResult(const ScanResult& scan, const std::string& tempFolder, const Re
     std::vector<const DuplicateFile*> kept;
     records.reserve(scan.files.size());
     std::int32_t id = 0;
-    for (const DuplicateFile& f : scan.files) {
+    for (const DuplicateFile& d : scan.files) {
+        const FoundFile& f = scan.of(d);
+        const std::string path = scan.path(d);
         struct stat st {};
-        if (::stat(f.path.c_str(), &st) != 0)
+        if (::stat(path.c_str(), &st) != 0)
             continue;  // gone since the scan: no record for it
         TCloneRecord r;
-        r.Name = f.path;
-        r.FullPath = f.path;
+        r.Name = path;
+        r.FullPath = path;
         r.Size = std::to_string(f.size);
-        r.FileType = deco.fileType ? deco.fileType(f.path) : std::string();
+        r.FileType = deco.fileType ? deco.fileType(path) : std::string();
         r.DateModified = deco.dateText ? deco.dateText(f.mtimeNs) : std::string();
-        r.ImageIndex = deco.recordIcon ? deco.recordIcon(f.path) : std::int32_t(records.size());
-        r.ColorId = f.colorId;
-        r.GroupID = f.groupId;
+        r.ImageIndex = deco.recordIcon ? deco.recordIcon(path) : std::int32_t(records.size());
+        r.ColorId = d.colorId;
+        r.GroupID = d.groupId;
         r.ID = ++id;
         records.push_back(std::move(r));
-        kept.push_back(&f);
+        kept.push_back(&d);
     }
     const std::string clist = tempFolder + "/clist.cln", clistN = tempFolder + "/clistN.cln";
     if (!writeRecords(clist, records))
@@ -41,22 +43,23 @@ bool buildResult(const ScanResult& scan, const std::string& tempFolder, const Re
 
     // One node per file name: the first file of the name, the total of all of them.
     std::unordered_map<std::string, std::pair<std::int64_t, std::int64_t>> totals;
-    for (const DuplicateFile* f : kept) {
-        auto& t = totals[std::string(f->name())];
-        t.first += std::int64_t(f->size);
+    for (const DuplicateFile* d : kept) {
+        auto& t = totals[std::string(scan.name(*d))];
+        t.first += std::int64_t(scan.of(*d).size);
         ++t.second;
     }
     std::vector<TNodeItems> nodes;
     for (std::size_t k = 0; k < kept.size(); ++k) {
-        if (k > 0 && kept[k - 1]->name() == kept[k]->name())
+        if (k > 0 && scan.name(*kept[k - 1]) == scan.name(*kept[k]))
             continue;
-        const DuplicateFile& f = *kept[k];
-        const auto& [sum, count] = totals[std::string(f.name())];
+        const DuplicateFile& d = *kept[k];
+        const FoundFile& f = scan.of(d);
+        const auto& [sum, count] = totals[std::string(scan.name(d))];
         TNodeItems n;
-        n.Name = std::string(f.name());
-        n.lName = f.path;
+        n.Name = std::string(scan.name(d));
+        n.lName = scan.path(d);
         n.Size = deco.displaySize ? deco.displaySize(std::int64_t(f.size)) : std::to_string(f.size);
-        n.ImageIndex = deco.nodeIcon ? deco.nodeIcon(f.path) : std::int32_t(nodes.size());
+        n.ImageIndex = deco.nodeIcon ? deco.nodeIcon(n.lName) : std::int32_t(nodes.size());
         n.StaticText = nodeStaticText(deco.displaySize ? deco.displaySize(sum) : std::to_string(sum), count);
         result.szTotal += sum;
         result.cntTotal += count;

@@ -93,14 +93,14 @@ TEST(Records, WorkingFilesFromAScan) {
     ScanResult scan;
     auto add = [&](const std::string& path, std::uint64_t size, int group, int color) {
         std::ofstream(path) << std::string(size, 'x');
-        DuplicateFile f;
-        f.path = path;
+        FoundFile f;
+        f.pathAt = scan.paths.add(path);
+        f.pathLength = std::uint32_t(path.size());
         f.nameStart = std::uint32_t(path.find_last_of('/') + 1);
         f.size = size;
-        f.groupId = group;
-        f.colorId = color;
-        f.id = int(scan.files.size()) + 1;
-        scan.files.push_back(f);
+        scan.found.push_back(f);
+        scan.files.push_back(
+            {std::uint32_t(scan.found.size() - 1), group, color, int(scan.files.size()) + 1});
     };
     add(longFolder + "/a.txt", 1000, 0, 1);
     add((d / "b/a.txt").string(), 1000, 0, 1);

@@ -56,7 +56,7 @@ std::vector<std::string> listing(const ScanResult& r, const Tree& t) {
     std::vector<std::string> out;
     for (const DuplicateFile& f : r.files) {
         out.push_back(std::to_string(f.groupId) + ":" + std::to_string(f.colorId) + ":" +
-                      fs::relative(f.path, t.root()).string());
+                      fs::relative(r.path(f), t.root()).string());
     }
     return out;
 }
@@ -176,7 +176,7 @@ TEST(Scan, ALargeSparseFileWithItsCopy) {
     }
     const ScanResult r = scan(t);
     ASSERT_EQ(r.files.size(), 2u);
-    EXPECT_EQ(r.files[0].size, std::uint64_t(5) << 29);
+    EXPECT_EQ(r.of(r.files[0]).size, std::uint64_t(5) << 29);
 }
 
 TEST(Scan, CancelDuringEnumerationThenAWorkingScan) {
@@ -235,10 +235,12 @@ TEST(FileSearch, CriteriaOfTheOptionsWindow) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<FoundFile> found;
+        PathArena paths;
         FileSearch search(c.c, {});
-        EXPECT_TRUE(search.search(t.root(), found));
+        EXPECT_TRUE(search.search(t.root(), found, paths));
         std::vector<std::string> names;
-        for (const FoundFile& f : found) names.push_back(fs::relative(f.path, t.root()).string());
+        for (const FoundFile& f : found)
+            names.push_back(fs::relative(std::string(f.path(paths)), t.root()).string());
         std::sort(names.begin(), names.end());
         EXPECT_EQ(names, c.found);
     }
@@ -255,7 +257,8 @@ TEST(FileSearch, DateBoundsAtTwoSecondResolution) {
     c.changedAfterNs = at;
     c.changedBeforeNs = at;
     std::vector<FoundFile> found;
-    FileSearch(c, {}).search(t.root(), found);
+    PathArena paths;
+    FileSearch(c, {}).search(t.root(), found, paths);
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(std::string(found[0].name()), "same-step.txt");
+    EXPECT_EQ(std::string(found[0].name(paths)), "same-step.txt");
 }

@@ -47,8 +47,10 @@ int main(int argc, char** argv) {
     std::uint64_t bytes = 0;
     std::string out;
     for (const DuplicateFile& f : r.files) {
-        out += std::to_string(f.groupId) + '\t' + f.path + '\n';
-        bytes += f.size;
+        out += std::to_string(f.groupId) + '\t';
+        out += r.of(f).path(r.paths);
+        out += '\n';
+        bytes += r.of(f).size;
         if (out.size() > (1 << 16)) {
             std::fwrite(out.data(), 1, out.size(), stdout);
             out.clear();
