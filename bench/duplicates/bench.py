@@ -5,7 +5,8 @@ files.  Usage: bench.py DUPBENCH DATA_FOLDER"""
 import os, random, re, resource, shutil, subprocess, sys, time
 
 dupbench, data = sys.argv[1], sys.argv[2]
-corpus, million = f"{data}/corpus", f"{data}/million"
+corpus = f"{data}/corpus"
+million = "/tmp/orlivo-million"  # short enough a base for paths of 50 bytes
 
 
 def make_corpus():
@@ -44,15 +45,15 @@ def make_corpus():
 
 
 def make_million():
-    """1,000,000 empty files with paths of about 50 bytes."""
+    """1,000,000 empty files with paths of 50 bytes ("/tmp/orlivo-million/d0123/f0123-4-abcdefghijkl.txt")."""
     if os.path.exists(f"{million}/.done"):
         return
     shutil.rmtree(million, ignore_errors=True)
     for d in range(1000):
-        folder = f"{million}/folder-{d:04d}"
+        folder = f"{million}/d{d:04d}"
         os.makedirs(folder)
         for i in range(1000):
-            os.close(os.open(f"{folder}/f{i:04d}-{d % 7}.txt", os.O_CREAT | os.O_WRONLY, 0o644))
+            os.close(os.open(f"{folder}/f{i:04d}-{d % 7}-abcdefghijkl.txt", os.O_CREAT | os.O_WRONLY, 0o644))
     open(f"{million}/.done", "w").close()
 
 

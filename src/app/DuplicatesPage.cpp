@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace orlivo::app {
@@ -115,6 +116,8 @@ void DuplicatesPage::ExecuteSearchForDuplicates() {
         if (fStep)
             fStep->setText("Building index...Step 3/3");
         duplicates::buildResult(scan, fContext.folders.temp().toStdString(), deco, fResult);
+        // The warning icon of fully marked groups is the last icon of the result images.
+        imClones.add(style()->standardIcon(QStyle::SP_MessageBoxWarning));
     }
     PB2->hide();
     const int groups = fResult.FIDLISTB.empty() ? 0 : fResult.FIDLISTB.back().GroupID + 1;

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -31,6 +33,12 @@ public:
         fDirectory = directory;
         fStep = step;
     }
+
+    // What "Analyze" checks first; the result filters and the empty-folders list arrive with their tools.
+    std::function<bool()> filtersActive;
+    std::function<int()> emptyFolderCount;
+    std::function<void()> exploreEmptyFolders;
+    std::function<void()> clearEmptyFolders;
 
     void btnSearchClick();
     void ExecuteSearchForDuplicates();

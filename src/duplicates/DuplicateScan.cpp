@@ -54,7 +54,7 @@ std::vector<std::int64_t> contentClasses(const std::vector<std::string>& files, 
 }
 
 // Keeps the first path of every file on disk: hard links and overlapping roots name one file once.
-void keepOnePathPerFile(std::vector<FoundFile>& found) {
+void keepOnePathPerFile(std::deque<FoundFile>& found) {
     std::vector<std::uint32_t> byIdentity(found.size());
     std::iota(byIdentity.begin(), byIdentity.end(), 0u);
     std::sort(byIdentity.begin(), byIdentity.end(), [&](std::uint32_t a, std::uint32_t b) {
@@ -101,7 +101,7 @@ ScanResult findDuplicates(const std::vector<std::string>& roots, const SearchCri
         hooks.step("Searching...");
 
     // Enumeration: every root, one path per file on disk.
-    std::vector<FoundFile>& found = result.found;
+    std::deque<FoundFile>& found = result.found;
     const PathArena& paths = result.paths;
     FileSearch search(criteria, {hooks.directory, cancelled});
     for (const std::string& root : roots) {

@@ -35,7 +35,7 @@ struct ScanHooks {
 
 struct ScanResult {
     PathArena paths;
-    std::vector<FoundFile> found;  // one per file on disk
+    std::deque<FoundFile> found;  // one per file on disk; a deque grows without copying
     std::vector<DuplicateFile> files;
     std::size_t enumerated = 0;
     bool cancelled = false;

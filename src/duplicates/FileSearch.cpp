@@ -68,13 +68,13 @@ bool FileSearch::accepts(std::string_view name, const struct stat& st) const {
     return false;
 }
 
-bool FileSearch::search(const std::string& root, std::vector<FoundFile>& out, PathArena& paths) {
+bool FileSearch::search(const std::string& root, std::deque<FoundFile>& out, PathArena& paths) {
     std::string start = root;
     while (start.size() > 1 && start.back() == '/') start.pop_back();
     return walk(start, 0, out, paths);
 }
 
-bool FileSearch::walk(const std::string& folder, int level, std::vector<FoundFile>& out, PathArena& paths) {
+bool FileSearch::walk(const std::string& folder, int level, std::deque<FoundFile>& out, PathArena& paths) {
     if (fEvents.directoryBegins)
         fEvents.directoryBegins(folder);
     DIR* dir = ::opendir(folder.c_str());
@@ -111,8 +111,7 @@ bool FileSearch::walk(const std::string& folder, int level, std::vector<FoundFil
         if (!S_ISREG(st.st_mode) || !accepts(n, st))
             continue;
         FoundFile f;
-        f.pathAt = paths.add(prefix);
-        paths.add(n);
+        f.pathAt = paths.add(prefix, n);
         f.pathLength = std::uint32_t(prefix.size() + std::strlen(n));
         f.nameStart = std::uint32_t(prefix.size());
         f.size = std::uint64_t(st.st_size);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <sys/stat.h>
+#include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -11,19 +13,31 @@ namespace orlivo::duplicates {
 
 // The paths of a search, one after another in one block: a large tree costs its paths' bytes and little
 // more.
+// Blocks of 1 MiB, so that growing never copies what is already there (a copy would double the peak).
 class PathArena {
 public:
-    std::uint64_t add(std::string_view path) {
-        const std::uint64_t at = fData.size();
-        fData.append(path);
+    // Adds the pieces as one path, kept within one block; returns where it starts.
+    std::uint64_t add(std::string_view a, std::string_view b = {}) {
+        const std::size_t n = a.size() + b.size();
+        if (fBlocks.empty() || fUsed + n > fBlocks.back().size()) {
+            fBlocks.emplace_back(std::max(kBlock, n), '\0');
+            fUsed = 0;
+        }
+        std::string& block = fBlocks.back();
+        block.replace(fUsed, a.size(), a);
+        block.replace(fUsed + a.size(), b.size(), b);
+        const std::uint64_t at = (std::uint64_t(fBlocks.size() - 1) << 32) | fUsed;
+        fUsed += n;
         return at;
     }
     std::string_view view(std::uint64_t at, std::uint32_t length) const {
-        return std::string_view(fData).substr(at, length);
+        return std::string_view(fBlocks[std::size_t(at >> 32)]).substr(std::size_t(at & 0xFFFFFFFFu), length);
     }
 
 private:
-    std::string fData;
+    static constexpr std::size_t kBlock = 1 << 20;
+    std::deque<std::string> fBlocks;
+    std::size_t fUsed = 0;
 };
 
 // One file found by the search: where its path is, its size, last-write time and identity on disk.
@@ -66,12 +80,12 @@ public:
         : fCriteria(std::move(criteria)), fEvents(std::move(events)) {}
 
     // Appends every matching file below root (its path to paths); false when the search was aborted.
-    bool search(const std::string& root, std::vector<FoundFile>& out, PathArena& paths);
+    bool search(const std::string& root, std::deque<FoundFile>& out, PathArena& paths);
 
     static bool maskMatches(const std::string& mask, std::string_view name);
 
 private:
-    bool walk(const std::string& folder, int level, std::vector<FoundFile>& out, PathArena& paths);
+    bool walk(const std::string& folder, int level, std::deque<FoundFile>& out, PathArena& paths);
     bool accepts(std::string_view name, const struct stat& st) const;
 
     SearchCriteria fCriteria;

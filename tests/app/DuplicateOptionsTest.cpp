@@ -94,8 +94,29 @@ TEST(DuplicateOptions, AnalyzeRunsTheScanIntoTheWorkingFiles) {
     EXPECT_EQ(page.result().FIDLISTB[0].FullPath, (box.root() + "/tree/one/a.txt").toStdString());
     EXPECT_EQ(page.result().FIDListN.size(), 1u);
     EXPECT_EQ(page.result().FIDListN[0].StaticText, "(2 KB in 2 files.)");
-    EXPECT_EQ(page.imClones.count(), 2);
+    EXPECT_EQ(page.imClones.count(), 3);  // one per record, then the warning icon
     EXPECT_TRUE(QFile::exists(box.folders().temp() + "/clist.cln"));
     EXPECT_TRUE(page.btnSearch->isEnabled());
     EXPECT_FALSE(windows.work().isBusy());
+}
+
+TEST(DuplicateOptions, AnalyzeChecksFiltersAndEmptyFoldersFirst) {
+    test::Sandbox box;
+    AppWindows windows(*box.context);
+    DuplicatesPage& page = *windows.main().duplicatesPage;
+    bool filters = true, explored = false, cleared = false;
+    page.filtersActive = [&] { return filters; };
+    page.emptyFolderCount = [] { return 3; };
+    page.exploreEmptyFolders = [&] { explored = true; };
+    page.clearEmptyFolders = [&] { cleared = true; };
+    page.btnSearchClick();
+    EXPECT_EQ(box.dialogs.shown.back().text, "Not available with filters active, disable filters to continue");
+    filters = false;
+    box.dialogs.answers = {Answer::Yes};
+    page.btnSearchClick();
+    EXPECT_EQ(box.dialogs.shown.back().text,
+              "There are \"3 empty folders\". Conducting a new scan will clear this list, do you want to explore them, "
+              "before you continue?");
+    EXPECT_TRUE(explored);
+    EXPECT_FALSE(cleared);
 }

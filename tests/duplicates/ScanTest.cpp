@@ -234,7 +234,7 @@ TEST(FileSearch, CriteriaOfTheOptionsWindow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<FoundFile> found;
+        std::deque<FoundFile> found;
         PathArena paths;
         FileSearch search(c.c, {});
         EXPECT_TRUE(search.search(t.root(), found, paths));
@@ -256,7 +256,7 @@ TEST(FileSearch, DateBoundsAtTwoSecondResolution) {
     c.useChangedAfter = c.useChangedBefore = true;
     c.changedAfterNs = at;
     c.changedBeforeNs = at;
-    std::vector<FoundFile> found;
+    std::deque<FoundFile> found;
     PathArena paths;
     FileSearch(c, {}).search(t.root(), found, paths);
     ASSERT_EQ(found.size(), 1u);
