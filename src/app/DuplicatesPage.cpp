@@ -45,6 +45,25 @@ DuplicatesPage::DuplicatesPage(AppContext& context, QWidget* parent) : QWidget(p
 void DuplicatesPage::btnSearchClick() {
     if (!fOptions || fScanning)
         return;
+    if (filtersActive && filtersActive()) {
+        fContext.dialogs.information("Information",
+                                     "Not available with filters active, disable filters to continue");
+        return;
+    }
+    if (const int empty = emptyFolderCount ? emptyFolderCount() : 0; empty > 0) {
+        const Answer a = fContext.dialogs.confirm(
+            "Confirm",
+            QString("There are \"%1 empty folders\". Conducting a new scan will clear this list, do you "
+                    "want to explore them, before you continue?")
+                .arg(empty));
+        if (a == Answer::Yes) {
+            if (exploreEmptyFolders)
+                exploreEmptyFolders();
+            return;
+        }
+        if (clearEmptyFolders)
+            clearEmptyFolders();
+    }
     if (fOptions->exec() == 1)
         ExecuteSearchForDuplicates();
 }

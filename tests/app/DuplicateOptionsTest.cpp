@@ -110,12 +110,14 @@ TEST(DuplicateOptions, AnalyzeChecksFiltersAndEmptyFoldersFirst) {
     page.exploreEmptyFolders = [&] { explored = true; };
     page.clearEmptyFolders = [&] { cleared = true; };
     page.btnSearchClick();
-    EXPECT_EQ(box.dialogs.shown.back().text, "Not available with filters active, disable filters to continue");
+    EXPECT_EQ(box.dialogs.shown.back().text,
+              "Not available with filters active, disable filters to continue");
     filters = false;
     box.dialogs.answers = {Answer::Yes};
     page.btnSearchClick();
     EXPECT_EQ(box.dialogs.shown.back().text,
-              "There are \"3 empty folders\". Conducting a new scan will clear this list, do you want to explore them, "
+              "There are \"3 empty folders\". Conducting a new scan will clear this list, do you want to "
+              "explore them, "
               "before you continue?");
     EXPECT_TRUE(explored);
     EXPECT_FALSE(cleared);
