@@ -22,7 +22,7 @@ constexpr int kShredPasses = 2, kShredPassesMin = 1, kShredPassesMax = 10;
 constexpr bool kDeleteBackupAfterRestore = true;  // not stored: on at every start
 
 // Menu items whose checked state the main window stores; all start unchecked but "&Compact", the side
-// menu's close style at design time.
+// menu's initial close style.
 inline const QStringList kStoredMenuItems = {
     "CollapseAll1",
     "CommaseparatedvaluesCSV1",

@@ -57,7 +57,7 @@ const CategoryButton kCategoryButtons[] = {
     {PageAbout, "About", "About Orlivo", QStyle::SP_MessageBoxInformation},
 };
 
-// Design names of the pages and the actions that open them, by index.
+// Component names of the pages and of the actions that open them, by index.
 const char* const kPageNames[] = {"TabSheet1",  "TabSheet2", "TabSheet3", "TabSheet4",
                                   "TabSheet12", "TabSheet7", "TabSheet5", "TabSheet6"};
 const char* const kActionNames[] = {"actCleaner",    "actShredder",  "actZipManager", "actSettings",

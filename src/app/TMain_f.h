@@ -59,7 +59,7 @@ public:
     };
     CloseSteps& closeSteps() { return fCloseSteps; }
 
-    // Handlers, named as the design names them.
+    // Handlers, one per user event.
     void FormCreate();
     void FormShow();
     void FormCloseQuery();
@@ -88,7 +88,7 @@ public:
     const Themes& themes() const { return *fThemes; }
     QString appliedTheme() const { return fAppliedTheme; }
 
-    // Fields of the design.
+    // The window's state.
     bool fApplyTheme = false;
     bool fLoadZips = false;
     QString ActiveFile;

@@ -46,7 +46,7 @@ QString percentEncodedPath(const QString& path) {
     return QString::fromLatin1(QUrl::toPercentEncoding(path, "/"));
 }
 
-// Reserves a unique name by creating its .trashinfo with O_EXCL, as the specification requires, so two
+// Reserves a unique name by creating its .trashinfo with O_EXCL, as the Trash standard requires, so two
 // programs trashing equal names at once cannot overwrite each other's entries.
 bool moveInto(const QString& trash, const QString& path, const QString& pathInInfo, QString* error) {
     if (!ensureTrashFolders(trash))

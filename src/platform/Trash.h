@@ -4,7 +4,7 @@
 
 namespace orlivo::platform {
 
-// The freedesktop.org trash (Trash specification 1.0): what the Recycle Bin is on Linux. A file on the
+// The freedesktop.org trash (the Trash standard 1.0): what the Recycle Bin is on Linux. A file on the
 // home trash's device goes to the home trash; one on another device goes to $topdir/.Trash-$uid of its
 // mount. Nothing is ever deleted when no trash can take the item: the move fails instead.
 class Trash {

@@ -8,7 +8,7 @@ namespace orlivo::zip {
 std::u32string upperCased(const std::string& utf8);
 
 bool hasWildcards(const std::string& spec);
-// Whether a specification with wildcards (and '|' alternatives) matches an entry name. Both use '\' (or
+// Whether a pattern with wildcards (and '|' alternatives) matches an entry name. Both use '\' (or
 // '/') between folders; '*' matches any run of characters, '\' included; '?' one character but '\'.
 bool specMatches(const std::string& spec, const std::string& name);
 

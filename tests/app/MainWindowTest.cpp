@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, SideMenuCommands) {
     EXPECT_FALSE(m.mnZip->isEnabled());  // reachable from the open side menu instead
     EXPECT_TRUE(m.lblPanel8->text().contains(kMakerWebAddress));
 
-    m.Image1Click();  // closes, compact by design
+    m.Image1Click();  // closes; compact is the initial close style
     EXPECT_FALSE(m.sideMenu().isOpen());
     EXPECT_EQ(m.svMain->width(), 48);
     EXPECT_FALSE(m.pnlHidden->isVisible());

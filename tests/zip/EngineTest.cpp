@@ -44,7 +44,7 @@ TEST(Engine, SpecificationsSelectAndWhatWasDoneIsLeftInThem) {
         {{"src\\sub\\*.*"}, {}, 0, 4},  // the folder entry and everything in it
         {{"*.bin| *.none"}, {}, 0, 1},
         {{"*.*"}, {"*.txt"}, 0, 3},
-        {{"missing.txt", "*.bin"}, {}, 102, 1},  // a specification that selects nothing is skipped
+        {{"missing.txt", "*.bin"}, {}, 102, 1},  // a pattern that selects nothing is skipped
         {{"missing.txt"}, {}, 102, 0},           // nothing at all: the skip is the result
     };
     for (const Case& c : cases) {
