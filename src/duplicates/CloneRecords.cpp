@@ -124,42 +124,46 @@ TNodeItems TNodeItems::decode(const unsigned char* p) {
     return n;
 }
 
-bool writeRecords(const std::string& path, const std::vector<TCloneRecord>& records) {
+namespace {
+
+// Every record of a file of fixed-size records, and the file of a list of them.
+template <typename Record>
+bool writeAll(const std::string& path, const std::vector<Record>& list) {
     std::string bytes;
-    bytes.reserve(records.size() * TCloneRecord::kSize);
-    for (const TCloneRecord& r : records) bytes += r.encode();
+    bytes.reserve(list.size() * Record::kSize);
+    for (const Record& r : list) bytes += r.encode();
     return writeWhole(path, bytes);
+}
+
+template <typename Record>
+std::optional<std::vector<Record>> readAll(const std::string& path) {
+    const auto bytes = readWhole(path);
+    if (!bytes)
+        return std::nullopt;
+    std::vector<Record> list;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes->data());
+    for (std::size_t at = 0; at + Record::kSize <= bytes->size(); at += Record::kSize) {
+        list.push_back(Record::decode(p + at));
+    }
+    return list;
+}
+
+}  // namespace
+
+bool writeRecords(const std::string& path, const std::vector<TCloneRecord>& records) {
+    return writeAll(path, records);
 }
 
 bool writeNodes(const std::string& path, const std::vector<TNodeItems>& nodes) {
-    std::string bytes;
-    bytes.reserve(nodes.size() * TNodeItems::kSize);
-    for (const TNodeItems& n : nodes) bytes += n.encode();
-    return writeWhole(path, bytes);
+    return writeAll(path, nodes);
 }
 
 std::optional<std::vector<TCloneRecord>> readRecords(const std::string& path) {
-    const auto bytes = readWhole(path);
-    if (!bytes)
-        return std::nullopt;
-    std::vector<TCloneRecord> records;
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes->data());
-    for (std::size_t at = 0; at + TCloneRecord::kSize <= bytes->size(); at += TCloneRecord::kSize) {
-        records.push_back(TCloneRecord::decode(p + at));
-    }
-    return records;
+    return readAll<TCloneRecord>(path);
 }
 
 std::optional<std::vector<TNodeItems>> readNodes(const std::string& path) {
-    const auto bytes = readWhole(path);
-    if (!bytes)
-        return std::nullopt;
-    std::vector<TNodeItems> nodes;
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes->data());
-    for (std::size_t at = 0; at + TNodeItems::kSize <= bytes->size(); at += TNodeItems::kSize) {
-        nodes.push_back(TNodeItems::decode(p + at));
-    }
-    return nodes;
+    return readAll<TNodeItems>(path);
 }
 
 void completeColors(std::vector<TCloneRecord>& records) {
