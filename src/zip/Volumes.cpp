@@ -18,7 +18,7 @@ std::uint64_t Volumes::partSize(int disk) {
     return f ? f->size() : 0;
 }
 
-std::size_t Volumes::read(int disk, std::uint64_t offset, void* buffer, std::size_t n) {
+std::size_t Volumes::readOn(int& disk, std::uint64_t& offset, void* buffer, std::size_t n) {
     std::size_t done = 0;
     auto* out = static_cast<char*>(buffer);
     while (done < n) {
@@ -39,6 +39,10 @@ std::size_t Volumes::read(int disk, std::uint64_t offset, void* buffer, std::siz
         offset += got;
     }
     return done;
+}
+
+std::size_t Volumes::read(int disk, std::uint64_t offset, void* buffer, std::size_t n) {
+    return readOn(disk, offset, buffer, n);
 }
 
 const unsigned char* Volumes::window(int disk, std::uint64_t offset, std::size_t n, std::size_t& got) {
@@ -62,26 +66,8 @@ const unsigned char* Volumes::window(int disk, std::uint64_t offset, std::size_t
 }
 
 std::size_t SpanReader::read(void* buffer, std::size_t n) {
-    const std::size_t want = std::size_t(std::min<std::uint64_t>(n, fLeft));
-    std::size_t done = 0;
-    auto* out = static_cast<char*>(buffer);
-    while (done < want) {
-        const ReadFile* f = fVolumes.part(fDisk);
-        if (!f)
-            break;
-        if (fOffset >= f->size()) {
-            if (fDisk + 1 >= fVolumes.totalDisks())
-                break;
-            fOffset -= f->size();
-            ++fDisk;
-            continue;
-        }
-        const std::size_t got = f->readAt(fOffset, out + done, want - done);
-        if (got == 0)
-            break;
-        done += got;
-        fOffset += got;
-    }
+    const std::size_t done =
+        fVolumes.readOn(fDisk, fOffset, buffer, std::size_t(std::min<std::uint64_t>(n, fLeft)));
     fLeft -= done;
     return done;
 }

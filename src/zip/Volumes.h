@@ -23,6 +23,8 @@ public:
     // Reads n bytes from (disk, offset) on, continuing at the start of the following parts; returns the
     // count read.
     std::size_t read(int disk, std::uint64_t offset, void* buffer, std::size_t n);
+    // The same, moving (disk, offset) past what was read.
+    std::size_t readOn(int& disk, std::uint64_t& offset, void* buffer, std::size_t n);
     // Up to n bytes at (disk, offset) from a read-ahead window of one part, for walking many small
     // records in order with few reads; sets got to the count available (short at the end of the part).
     const unsigned char* window(int disk, std::uint64_t offset, std::size_t n, std::size_t& got);
