@@ -1,5 +1,8 @@
 #include "ResultFiles.h"
 
+#include "GroupOrphans.h"
+#include "ResultFilters.h"
+
 #include <sys/stat.h>
 #include <algorithm>
 #include <unordered_map>
@@ -8,6 +11,18 @@ namespace orlivo::duplicates {
 
 std::string nodeStaticText(const std::string& displaySize, std::int64_t count) {
     return "(" + displaySize + " in " + std::to_string(count) + " files.)";
+}
+
+std::string nodeStaticTextFor(const std::string& name, const std::vector<TCloneRecord>& records,
+                              const std::function<std::string(std::int64_t)>& displaySize) {
+    std::int64_t sum = 0, count = 0;
+    for (const TCloneRecord& r : records) {
+        if (fileNameOf(r.FullPath) == name) {
+            sum += sizeOf(r);
+            ++count;
+        }
+    }
+    return nodeStaticText(displaySize ? displaySize(sum) : std::to_string(sum), count);
 }
 
 bool buildResult(const ScanResult& scan, const std::string& tempFolder, const RecordDecorations& deco,

@@ -35,5 +35,8 @@ bool buildResult(const ScanResult& scan, const std::string& tempFolder, const Re
 
 // "(3 MB in 3 files.)": the display size of all files of one name and their count.
 std::string nodeStaticText(const std::string& displaySize, std::int64_t count);
+// The same text for the records of that file name now in the list.
+std::string nodeStaticTextFor(const std::string& name, const std::vector<TCloneRecord>& records,
+                              const std::function<std::string(std::int64_t)>& displaySize);
 
 }  // namespace orlivo::duplicates

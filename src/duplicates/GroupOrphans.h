@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CloneRecords.h"
+
+#include <string>
+#include <vector>
+
+namespace orlivo::duplicates {
+
+// A record taken out of the result because its group had no other file left; the file stays on disk.
+struct RemovedOrphan {
+    std::string name;  // file name
+    std::string fileType;
+};
+
+// Takes out of the list every group of the given numbers that holds at most one record, visiting the
+// numbers from the last to the first; when a single record is left in the whole list, it goes too.
+// Returns the removed records in the order they left.
+std::vector<RemovedOrphan> removeGroupOrphans(std::vector<TCloneRecord>& records,
+                                              const std::vector<std::int32_t>& groups);
+
+// The file name of a record's path.
+std::string fileNameOf(const std::string& path);
+
+// Whether any record still has the file name or the type: names and types that no record has any more
+// leave the navigator and the type filter.
+bool anyRecordNamed(const std::vector<TCloneRecord>& records, const std::string& name);
+bool anyRecordOfType(const std::vector<TCloneRecord>& records, const std::string& type);
+
+}  // namespace orlivo::duplicates
