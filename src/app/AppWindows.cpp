@@ -28,7 +28,6 @@ AppWindows::AppWindows(AppContext& context, TSplash_f* splash) {
     fSmMsg.reset(create<TsmMsg_f>(fMain.get()));
     fMain->setWorkWindow(fWork.get());
     fMain->duplicatesPage->setWindows(fData.get(), fWork.get());
-    fMain->duplicatesPage->setStatusLabels(fMain->StatusPanels[0], nullptr);
     if (splash)
         splash->setStatus("Loading...");
 }

@@ -1,68 +1,246 @@
 #pragma once
 
 #include "AppContext.h"
+#include "GroupedList.h"
 #include "ImageList.h"
 #include "ResultFiles.h"
+#include "ResultFilters.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <map>
 
+class QAction;
+class QItemSelection;
 class QLabel;
+class QMainWindow;
+class QMenu;
 class QProgressBar;
-class QPushButton;
+class QStackedWidget;
+class QTableView;
+class QToolButton;
+class QTreeView;
 
 namespace orlivo::app {
 
+class ClonesModel;
+class FiltersPanel;
+class GroupedModel;
+class OptionsPage;
 class TData_f;
+class TNavigator_f;
 class TWork_f;
 
-// The duplicates page until its result views arrive: the "Analyze" and "Cancel" commands, the scan's
-// progress, and the result model the views will show.
+// The commands that dispose of marked files, by the component names of their menu items.
+enum class Disposal {
+    MoveSelected,
+    lvRescueV,
+    Moveselectedfiles1,
+    DeleteSelected,
+    lvRecycleBin,
+    Deleteselected1,
+    zDeleteR,
+    lvZipDelete,
+    Zipanddeletefiles1,
+    zDeleteP,
+    DeleteP,
+};
+
+// The duplicates page: the scan commands, the flat and the grouped result views, their menus, the
+// result filters, the selection commands and the navigator docked at the left.
 class DuplicatesPage : public QWidget {
     Q_OBJECT
 public:
-    DuplicatesPage(AppContext& context, QWidget* parent = nullptr);
+    static inline const QString kFiltersRefusal =
+        QStringLiteral("Not available with filters active, disable filters to continue");
 
+    DuplicatesPage(AppContext& context, QWidget* parent = nullptr);
+    ~DuplicatesPage() override;
+
+    // What the page shares with the main window.
+    struct MainParts {
+        QLabel* infoText = nullptr;
+        QLabel* infoImage = nullptr;  // pnlImage
+        QLabel* warning = nullptr;    // lblWarning
+        QLabel* statusDirectory = nullptr;
+        QLabel* statusSelection = nullptr;  // status panel 2
+        QWidget* sidePanel = nullptr;
+        qint64* markedCount = nullptr;
+        qint64* markedSize = nullptr;
+        bool* removeOrphans = nullptr;
+        OptionsPage* options = nullptr;
+        std::function<void()> showFiltersPage;
+    };
+    void setMainParts(const MainParts& parts);
     void setWindows(TData_f* options, TWork_f* work) {
         fOptions = options;
         fWork = work;
     }
-    // Where the scan reports its folder ("Directory: ...") and the step (the navigator's root text).
-    void setStatusLabels(QLabel* directory, QLabel* step) {
-        fDirectory = directory;
-        fStep = step;
-    }
 
-    // What "Analyze" checks first; the result filters and the empty-folders list arrive with their tools.
-    std::function<bool()> filtersActive;
+    // The tools around the page that arrive with their own work.
     std::function<int()> emptyFolderCount;
     std::function<void()> exploreEmptyFolders;
     std::function<void()> clearEmptyFolders;
+    std::function<void()> openRescueCenter;
+    std::function<void()> openFindFiles;
+    std::function<void()> saveLists;
+    // Loads the saved result; false when there was none to load.
+    std::function<bool()> openSavedLists;
+    std::function<void(Disposal)> dispose;
 
+    // Scan.
     void btnSearchClick();
     void ExecuteSearchForDuplicates();
     void btnDupScanCancelClick();
 
-    const duplicates::DuplicateResult& result() const { return fResult; }
-    bool scanning() const { return fScanning; }
+    // Filters.
+    void btnApplyClick();
+    void btnClearFilterClick();
+    void ClearFilters(bool fromButton);
+    bool filtersActive() const { return ActiveFilters; }
 
-    QPushButton* btnSearch = nullptr;
-    QPushButton* btnDupScanCancel = nullptr;
-    QProgressBar* PB2 = nullptr;
-    QLabel* lblSummary = nullptr;
+    // Selection commands: flat view or grouped view by the page shown.
+    void SelectOneDuplicateClick();
+    void SelectAllDuplicatesClick();
+    void SelectTypeClick(const QString& type, bool fromToolbar);
+    void InvertSelectionClick();
+    void DeselectAllClick();
+    void JumpToNextClick();
+    void JumpToPreviousClick();
+    void ClearSelectionsClick();
+
+    // Menus: each prepares its items as it opens; false when it refuses to open.
+    void popClonesPopup();
+    void popListViewPopup();
+    bool popManagePopup();
+    bool popSelectPopup();
+
+    // Rows.
+    void OpenExternalClick();
+    void OpenLocationClick();
+    void PropertiesClick();
+
+    // Grouped view.
+    void CollapseAllClick();
+    void ExpandAllClick();
+    void ClearGroupedListClick();
+    void RemoveSelectedFilesClick();
+    void RemoveSelectedGroupsClick();
+    void ClearAllClick();
+
+    // Navigator.
+    void jvdupNodesClick();
+    void vVNodesNodeClick(int node);
+    void lblOpenLastClick();
+    // Lists every duplicate of one file name in the grouped view.
+    void ListName(const QString& name);
+
+    // After a disposal: node texts of the touched names, and orphan groups out of the result.
+    void UpdateNavigatorNames(const std::vector<std::string>& names);
+    void RemoveGroupOrphans(const std::vector<std::int32_t>& groups);
+
+    // The result and its views.
+    duplicates::DuplicateResult& result() { return fResult; }
+    const duplicates::DuplicateResult& result() const { return fResult; }
+    const std::vector<duplicates::TCloneRecord>& FIDLISTF() const { return fFiltered.FIDLISTF; }
+    duplicates::GroupedList& groupedList() { return fGrouped; }
+    ClonesModel& clonesModel() { return *fClonesModel; }
+    GroupedModel& groupedModel() { return *fGroupedModel; }
+    // The result changed outside the page (loaded, disposed of): the views show it again.
+    void resultChanged();
+    bool scanning() const { return fScanning; }
+    bool flatShown() const;
+    qint64 markedCount() const;
+    qint64 markedSize() const;
+    // Selects flat rows as the user would (mouse with Ctrl).
+    void selectFlatRows(const std::vector<int>& rows);
+    // The row the row commands act on.
+    void setCurrentFlatRow(int row);
+
     ImageList imClones;
     ImageList imNodes;
 
+    QMainWindow* pnlDuplicates = nullptr;  // hosts the views and the left dock panel
+    TNavigator_f* navigator = nullptr;
+    FiltersPanel* filters = nullptr;
+    QWidget* pnlClonesTop = nullptr;
+    QToolButton* btnSearch = nullptr;
+    QToolButton* btnDupScanCancel = nullptr;
+    QToolButton* btnSelect = nullptr;
+    QToolButton* btnManage = nullptr;
+    QToolButton* btnEmptyFolders = nullptr;
+    QToolButton* btnRescueCenter = nullptr;
+    QToolButton* btnSaveClones = nullptr;
+    QToolButton* btnOpen = nullptr;
+    QProgressBar* PB2 = nullptr;
+    QLabel* lblSummary = nullptr;
+    QStackedWidget* pgClones = nullptr;
+    QTreeView* ListView1 = nullptr;
+    QTableView* lvClones = nullptr;
+
+    QMenu* popClones = nullptr;
+    QMenu* popListView = nullptr;
+    QMenu* popSelect = nullptr;
+    QMenu* popSelectTypes = nullptr;
+    QMenu* popManage = nullptr;
+    std::map<Disposal, QAction*> disposalItems;
+    QAction* lvOrphans = nullptr;   // flat pop-up
+    QAction* lvOrphans2 = nullptr;  // grouped pop-up
+    QAction* lvOrphans3 = nullptr;  // manage menu
+    QAction* Addgroups1 = nullptr;
+
+    // Finds an item of a menu by its caption; null when there is none.
+    static QAction* item(QMenu* menu, const QString& caption);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
+    void buildToolbar();
+    void buildViews();
+    void buildMenus();
+    void buildPopClones();
+    void buildPopListView();
+    void buildPopManage();
+    void buildPopSelect();
+    void connectFilters();
+    void showFlat();
+    void showGrouped();
+    void setFlatRows(bool filtered);
+    void flatSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void updateMarkedTotals();
+    void updateGroupedWarning();
+    void setMarkedTotals(qint64 count, qint64 size);
+    void selectRows(const std::vector<int>& rows, bool scrollToEach);
+    void writeSelectedCount();
+    void setDisposalItemsEnabled(bool on);
+    void syncGroupedView();
+    void applyLook();
+    const duplicates::TCloneRecord* currentFlatRecord() const;
+    QString currentGroupedPath() const;
+    duplicates::FileFacts fileFacts() const;
+    bool orphansOn() const;
+    void setOrphans(bool on);
+    void removeFileType(const std::string& type);
+    void busy(bool on);
+
     AppContext& fContext;
+    MainParts fMain;
     TData_f* fOptions = nullptr;
     TWork_f* fWork = nullptr;
-    QLabel* fDirectory = nullptr;
-    QLabel* fStep = nullptr;
     duplicates::DuplicateResult fResult;
+    duplicates::FilterOutcome fFiltered;
+    bool ActiveFilters = false;
+    duplicates::GroupedList fGrouped;
+    ClonesModel* fClonesModel = nullptr;
+    GroupedModel* fGroupedModel = nullptr;
     bool CancelDuplicateSearch = false;
     bool fScanning = false;
+    bool fDockSized = false;
+    bool fLocalOrphans = true;  // when the main window does not share its own
+    qint64 fLocalCount = 0;
+    qint64 fLocalSize = 0;
 };
 
 }  // namespace orlivo::app

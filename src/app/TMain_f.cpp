@@ -4,6 +4,7 @@
 #include "DisplaySize.h"
 #include "DuplicatesPage.h"
 #include "Embedding.h"
+#include "FiltersPanel.h"
 #include "HelpTopics.h"
 #include "MainOptionDefaults.h"
 #include "OptionsPage.h"
@@ -105,6 +106,7 @@ TMain_f::TMain_f(AppContext& context) : fContext(context), fStorage("Main_f") {
     setCentralWidget(central);
     buildStatusBar();
     buildMenus();
+    connectDuplicatesPage();
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setSingleShot(true);
@@ -284,6 +286,30 @@ void TMain_f::buildPages(QWidget* parent) {
     pnlStartForm = hostPanel(pgMain->widget(PageStartUp), "pnlStartForm");
     pnlFindFiles = hostPanel(pgMain->widget(PageFindFiles), "pnlFindFiles");
     connect(pgMain, &QStackedWidget::currentChanged, this, [this] { pgMainChange(); });
+}
+
+void TMain_f::connectDuplicatesPage() {
+    auto* filtersLayout = new QVBoxLayout(pgFilters);
+    filtersLayout->setContentsMargins(0, 0, 0, 0);
+    filtersLayout->addWidget(duplicatesPage->filters);
+    DuplicatesPage::MainParts parts;
+    parts.infoText = tbInfoText;
+    parts.infoImage = pnlImage;
+    parts.warning = lblWarning;
+    parts.statusDirectory = StatusPanels[0];
+    parts.statusSelection = StatusPanels[2];
+    parts.sidePanel = pnlHidden;
+    parts.markedCount = &fMarkedCount;
+    parts.markedSize = &fMarkedSize;
+    parts.removeOrphans = &fRemoveOrphans;
+    parts.options = options;
+    parts.showFiltersPage = [this] {
+        JvPageList1->setCurrentWidget(pgFilters);
+        pnlHidden->setVisible(pgMain->currentIndex() == PageDuplicates);
+    };
+    duplicatesPage->setMainParts(parts);
+    lblWarning->setText("This duplicate group has all files marked for deletion");
+    pnlImage->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
 }
 
 void TMain_f::buildStatusBar() {

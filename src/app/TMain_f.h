@@ -157,6 +157,7 @@ private:
     void buildPages(QWidget* parent);
     void buildStatusBar();
     void buildMenus();
+    void connectDuplicatesPage();
     void bindStoredValues();
     void applySideMenu();
     void sideMenuOpenedOrClosed();

@@ -22,4 +22,15 @@ QString LocaleFormats::formatTime(const QTime& t) const {
     return locale.toString(t, longTime);
 }
 
+QDateTime LocaleFormats::parseDateTime(const QString& text) const {
+    QDateTime t = locale.toDateTime(text, shortDate + " " + longTime);
+    if (!t.isValid()) {
+        // A time written in another format does not read back; the date part alone still tells the day.
+        const QDate d = locale.toDate(text.section(' ', 0, 0), shortDate);
+        if (d.isValid())
+            t = QDateTime(d, QTime(0, 0));
+    }
+    return t;
+}
+
 }  // namespace orlivo::platform

@@ -18,6 +18,8 @@ struct LocaleFormats {
 
     QString formatDate(const QDate& d) const;
     QString formatTime(const QTime& t) const;
+    // A date and time written as formatDate + " " + formatTime, read back; invalid when it cannot be read.
+    QDateTime parseDateTime(const QString& text) const;
 };
 
 }  // namespace orlivo::platform

@@ -1,5 +1,6 @@
 #include "AppWindows.h"
 #include "DuplicatesPage.h"
+#include "FiltersPanel.h"
 #include "Sandbox.h"
 #include "TData_f.h"
 #include "TMain_f.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QToolButton>
 
 #include "QtPrinters.h"
 
@@ -104,15 +106,16 @@ TEST(DuplicateOptions, AnalyzeChecksFiltersAndEmptyFoldersFirst) {
     test::Sandbox box;
     AppWindows windows(*box.context);
     DuplicatesPage& page = *windows.main().duplicatesPage;
-    bool filters = true, explored = false, cleared = false;
-    page.filtersActive = [&] { return filters; };
+    bool explored = false, cleared = false;
+    page.filters->cbSizeFilter->setChecked(true);
+    page.btnApplyClick();
     page.emptyFolderCount = [] { return 3; };
     page.exploreEmptyFolders = [&] { explored = true; };
     page.clearEmptyFolders = [&] { cleared = true; };
     page.btnSearchClick();
     EXPECT_EQ(box.dialogs.shown.back().text,
               "Not available with filters active, disable filters to continue");
-    filters = false;
+    page.btnClearFilterClick();
     box.dialogs.answers = {Answer::Yes};
     page.btnSearchClick();
     EXPECT_EQ(box.dialogs.shown.back().text,

@@ -1,0 +1,256 @@
+// Moving about the result: the navigator's clicks, the grouped view's commands, the row commands, and
+// what a disposal leaves to tidy (node texts and orphan groups).
+#include "ClonesModel.h"
+#include "DisplaySize.h"
+#include "DuplicatesPage.h"
+#include "FiltersPanel.h"
+#include "GroupOrphans.h"
+#include "GroupedModel.h"
+#include "OptionsPage.h"
+#include "ShellHelpers.h"
+#include "TNavigator_f.h"
+#include "TWork_f.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+namespace orlivo::app {
+
+const duplicates::TCloneRecord* DuplicatesPage::currentFlatRecord() const {
+    const QModelIndex current = lvClones->currentIndex();
+    return current.isValid() ? fClonesModel->record(current.row()) : nullptr;
+}
+
+QString DuplicatesPage::currentGroupedPath() const {
+    const duplicates::GroupedRow* row = fGroupedModel->rowAt(ListView1->currentIndex());
+    return row ? QString::fromStdString(row->path) : QString();
+}
+
+static QString commandPath(const duplicates::TCloneRecord* flat, const QString& grouped, bool flatShown) {
+    if (flatShown)
+        return flat ? QString::fromStdString(flat->FullPath) : QString();
+    return grouped;
+}
+
+void DuplicatesPage::OpenExternalClick() {
+    const QString path = commandPath(currentFlatRecord(), currentGroupedPath(), flatShown());
+    if (!path.isEmpty())
+        OpenExternally(fContext.platform, fWork, path);
+}
+
+void DuplicatesPage::OpenLocationClick() {
+    const QString path = commandPath(currentFlatRecord(), currentGroupedPath(), flatShown());
+    if (!path.isEmpty())
+        OpenFileLocation(fContext.platform, fWork, path);
+}
+
+void DuplicatesPage::PropertiesClick() {
+    const QString path = commandPath(currentFlatRecord(), currentGroupedPath(), flatShown());
+    if (!path.isEmpty() && QFileInfo::exists(path))
+        ShowFileProperties(path, window());
+}
+
+duplicates::FileFacts DuplicatesPage::fileFacts() const {
+    duplicates::FileFacts facts;
+    facts.displaySize = [](std::int64_t b) { return ConvertToDisplaySize(b).toStdString(); };
+    const platform::LocaleFormats& formats = fContext.platform.localeFormats();
+    facts.dateText = [&formats](std::int64_t ns) {
+        const QDateTime t = QDateTime::fromMSecsSinceEpoch(ns / 1000000);
+        return (formats.formatDate(t.date()) + " " + formats.formatTime(t.time())).toStdString();
+    };
+    return facts;
+}
+
+// After the grouped list changed: header and footer rows span the view, groups keep their collapsed state.
+void DuplicatesPage::syncGroupedView() {
+    for (int g = 0; g < int(fGrouped.groups.size()); ++g) {
+        const QModelIndex header = fGroupedModel->index(g, 0);
+        ListView1->setFirstColumnSpanned(g, QModelIndex(), true);
+        ListView1->setFirstColumnSpanned(int(fGrouped.groups[g].rows.size()), header, true);
+        ListView1->setExpanded(header, !fGrouped.groups[g].collapsed);
+    }
+}
+
+void DuplicatesPage::CollapseAllClick() {
+    for (auto& g : fGrouped.groups) g.collapsed = true;
+    syncGroupedView();
+}
+
+void DuplicatesPage::ExpandAllClick() {
+    for (auto& g : fGrouped.groups) g.collapsed = false;
+    syncGroupedView();
+}
+
+void DuplicatesPage::ClearGroupedListClick() {
+    fGrouped.clear();
+    fGroupedModel->reload();
+    updateGroupedWarning();
+}
+
+void DuplicatesPage::RemoveSelectedFilesClick() {
+    fGrouped.removeChecked();
+    fGroupedModel->reload();
+    syncGroupedView();
+    updateGroupedWarning();
+}
+
+void DuplicatesPage::RemoveSelectedGroupsClick() {
+    const int group = fGroupedModel->groupOf(ListView1->currentIndex());
+    if (group < 0)
+        return;
+    fGrouped.removeGroup(std::size_t(group));
+    fGroupedModel->reload();
+    syncGroupedView();
+    updateGroupedWarning();
+}
+
+void DuplicatesPage::ClearAllClick() {
+    if (fContext.dialogs.confirm("Confirm", "This will clear the duplicate files list. Continue?") !=
+        Answer::Yes)
+        return;
+    ClearFilters(false);
+    fResult = {};
+    fGrouped.clear();
+    fGroupedModel->reload();
+    setFlatRows(false);
+    navigator->nodes().reload();
+    CancelDuplicateSearch = false;
+}
+
+void DuplicatesPage::ListName(const QString& name) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int placement = fMain.options ? fMain.options->rgPlaceGroup->checkedId() : 1;
+    fGrouped.loadName(name.trimmed().toStdString(), fResult.FIDLISTB, fileFacts(),
+                      duplicates::GroupPlacement(std::clamp(placement, 0, 2)));
+    fGroupedModel->reload();
+    syncGroupedView();
+    QApplication::restoreOverrideCursor();
+}
+
+void DuplicatesPage::jvdupNodesClick() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    btnSaveClones->setEnabled(true);
+    btnOpen->setEnabled(true);
+    fGrouped.clear();
+    fGroupedModel->reload();
+    lvClones->clearSelection();
+    setMarkedTotals(0, 0);
+    navigator->jvDupNodes->setEnabled(false);
+    QApplication::restoreOverrideCursor();
+    if (fResult.FIDLISTB.empty()) {
+        btnSearchClick();
+        navigator->jvDupNodes->setEnabled(true);
+        return;
+    }
+    ClearFilters(false);
+    showFlat();
+    navigator->jvDupNodes->setEnabled(true);
+}
+
+void DuplicatesPage::vVNodesNodeClick(int node) {
+    if (node < 0 || std::size_t(node) >= fResult.FIDListN.size())
+        return;
+    if (ActiveFilters)
+        ClearFilters(false);
+    if (fMain.warning)
+        fMain.warning->hide();
+    if (fMain.infoImage)
+        fMain.infoImage->hide();
+    if (fClonesModel->marks().count() > 0) {
+        lvClones->clearSelection();
+        setMarkedTotals(0, 0);
+    }
+    const QString name = QString::fromStdString(fResult.FIDListN[node].Name);
+    const bool wasFlat = flatShown();
+    showGrouped();
+    btnSaveClones->setEnabled(false);
+    btnOpen->setEnabled(false);
+    if (!ListView1->currentIndex().isValid())
+        setMarkedTotals(0, 0);
+    if (!fGrouped.empty() && !Addgroups1->isChecked())
+        fGrouped.clear();
+    ListName(name);
+    if (wasFlat)
+        setMarkedTotals(0, 0);
+    updateGroupedWarning();
+}
+
+void DuplicatesPage::lblOpenLastClick() {
+    showFlat();
+    const bool loaded = openSavedLists && openSavedLists();
+    if (!loaded || fResult.FIDLISTB.empty()) {
+        btnSearchClick();
+        return;
+    }
+    jvdupNodesClick();
+    navigator->lblOpenLast->hide();
+    navigator->setRootText("List all duplicate files. Click here");
+}
+
+void DuplicatesPage::UpdateNavigatorNames(const std::vector<std::string>& names) {
+    const auto display = [](std::int64_t b) { return ConvertToDisplaySize(b).toStdString(); };
+    for (const std::string& name : names) {
+        for (std::size_t n = 0; n < fResult.FIDListN.size(); ++n) {
+            if (fResult.FIDListN[n].Name != name)
+                continue;
+            fResult.FIDListN[n].StaticText = duplicates::nodeStaticTextFor(name, fResult.FIDLISTB, display);
+            navigator->nodes().refreshRow(int(n));
+            break;
+        }
+    }
+}
+
+void DuplicatesPage::removeFileType(const std::string& type) {
+    // A type leaves the type filter only when no record has it any more.
+    if (duplicates::anyRecordOfType(fResult.FIDLISTB, type))
+        return;
+    const int i = filters->cbFilter->findText(QString::fromStdString(type),
+                                              Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (i >= 0)
+        filters->cbFilter->removeItem(i);
+}
+
+void DuplicatesPage::RemoveGroupOrphans(const std::vector<std::int32_t>& groups) {
+    if (!orphansOn() || fResult.FIDLISTB.empty())
+        return;
+    navigator->vVNodes->setUpdatesEnabled(false);
+    ListView1->hide();
+    PB2->setMaximum(std::max(0, int(groups.size()) - 1));
+    PB2->setValue(0);
+    PB2->show();
+    if (fWork)
+        fWork->Show();
+    const std::vector<duplicates::RemovedOrphan> removed =
+        duplicates::removeGroupOrphans(fResult.FIDLISTB, groups);
+    for (const duplicates::RemovedOrphan& r : removed) {
+        removeFileType(r.fileType);
+        // A name leaves the navigator only when no record of that name is left in the result.
+        if (!duplicates::anyRecordNamed(fResult.FIDLISTB, r.name))
+            std::erase_if(fResult.FIDListN,
+                          [&](const duplicates::TNodeItems& n) { return n.Name == r.name; });
+        fGrouped.removeSmallGroupsNamed(r.name);
+    }
+    PB2->setValue(PB2->maximum());
+    navigator->nodes().reload();
+    fGroupedModel->reload();
+    syncGroupedView();
+    ListView1->show();
+    navigator->vVNodes->setUpdatesEnabled(true);
+    PB2->hide();
+    if (fWork)
+        fWork->Close();
+    setFlatRows(ActiveFilters);
+}
+
+}  // namespace orlivo::app

@@ -1,0 +1,276 @@
+// The page's marks: the flat view's selection and the grouped view's check boxes, the selection commands
+// and the result filters.
+#include "ClonesModel.h"
+#include "DisplaySize.h"
+#include "DuplicatesPage.h"
+#include "FiltersPanel.h"
+#include "GroupedModel.h"
+#include "SelectionRules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace orlivo::app {
+
+qint64 DuplicatesPage::markedCount() const {
+    return fMain.markedCount ? *fMain.markedCount : fLocalCount;
+}
+
+qint64 DuplicatesPage::markedSize() const {
+    return fMain.markedSize ? *fMain.markedSize : fLocalSize;
+}
+
+void DuplicatesPage::setMarkedTotals(qint64 count, qint64 size) {
+    (fMain.markedCount ? *fMain.markedCount : fLocalCount) = count;
+    (fMain.markedSize ? *fMain.markedSize : fLocalSize) = size;
+    if (!fMain.infoText)
+        return;
+    if (count > 0) {
+        fMain.infoText->setText(QString::number(count) + " files are marked for deletion. Total size " +
+                                ConvertToDisplaySize(size));
+    } else {
+        fMain.infoText->clear();
+        fMain.infoImage->hide();
+    }
+}
+
+void DuplicatesPage::flatSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    duplicates::FlatMarks& marks = fClonesModel->marks();
+    for (const QItemSelectionRange& r : deselected)
+        for (int row = r.top(); row <= r.bottom(); ++row) marks.unmark(row);
+    for (const QItemSelectionRange& r : selected)
+        for (int row = r.top(); row <= r.bottom(); ++row) marks.mark(row);
+    updateMarkedTotals();
+    // Warning icons of other rows of a group change with this one.
+    lvClones->viewport()->update();
+}
+
+void DuplicatesPage::updateMarkedTotals() {
+    const duplicates::FlatMarks& marks = fClonesModel->marks();
+    setMarkedTotals(marks.count(), marks.size());
+    if (!fMain.warning)
+        return;
+    const bool whole = marks.anyWholeGroup();
+    fMain.warning->setVisible(whole);
+    fMain.infoImage->setVisible(whole);
+}
+
+void DuplicatesPage::updateGroupedWarning() {
+    if (!fMain.warning)
+        return;
+    bool whole = false;
+    for (const auto& g : fGrouped.groups) whole = whole || g.allChecked();
+    fMain.warning->setVisible(whole);
+    fMain.infoImage->setVisible(whole);
+}
+
+void DuplicatesPage::selectRows(const std::vector<int>& rows, bool scrollToEach) {
+    QItemSelection selection;
+    for (const auto& [first, last] : duplicates::rowRanges(rows))
+        selection.select(fClonesModel->index(first, 0),
+                         fClonesModel->index(last, ClonesModel::ColumnCount - 1));
+    lvClones->selectionModel()->select(selection, QItemSelectionModel::Select);
+    // Scrolling to each row in turn ends at the last one; only that one shows.
+    if (scrollToEach && !rows.empty())
+        lvClones->scrollTo(fClonesModel->index(rows.back(), 0));
+}
+
+void DuplicatesPage::selectFlatRows(const std::vector<int>& rows) {
+    selectRows(rows, false);
+}
+
+void DuplicatesPage::setCurrentFlatRow(int row) {
+    lvClones->selectionModel()->setCurrentIndex(fClonesModel->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+void DuplicatesPage::writeSelectedCount() {
+    if (fMain.statusSelection)
+        fMain.statusSelection->setText(QString::number(fClonesModel->marks().count()) +
+                                       " duplicates selected");
+}
+
+void DuplicatesPage::SelectOneDuplicateClick() {
+    if (!flatShown()) {
+        fGrouped.checkFirstOfEachGroup();
+        fGroupedModel->reload();
+        syncGroupedView();
+        updateGroupedWarning();
+        return;
+    }
+    if (ActiveFilters) {
+        fContext.dialogs.information("Information",
+                                     "Not available with filters active. Please disable filters to contiue");
+        return;
+    }
+    busy(true);
+    lvClones->clearSelection();
+    selectRows(duplicates::firstOfEachGroup(fClonesModel->rows()), false);
+    busy(false);
+    writeSelectedCount();
+}
+
+void DuplicatesPage::SelectAllDuplicatesClick() {
+    if (!flatShown()) {
+        fGrouped.checkAllButFirstOfEachGroup();
+        fGroupedModel->reload();
+        syncGroupedView();
+        updateGroupedWarning();
+        return;
+    }
+    if (ActiveFilters) {
+        fContext.dialogs.information("Information",
+                                     "Not available with filters active. Please diable filters to continue");
+        return;
+    }
+    busy(true);
+    lvClones->clearSelection();
+    selectRows(duplicates::allButFirstOfEachGroup(fClonesModel->rows()), false);
+    busy(false);
+    writeSelectedCount();
+}
+
+void DuplicatesPage::SelectTypeClick(const QString& type, bool fromToolbar) {
+    busy(true);
+    lvClones->clearSelection();
+    if (!ActiveFilters)
+        selectRows(duplicates::allButFirstOfType(fClonesModel->rows(), type.toStdString()), fromToolbar);
+    busy(false);
+    writeSelectedCount();
+}
+
+void DuplicatesPage::InvertSelectionClick() {
+    if (!flatShown()) {
+        fGrouped.invertChecks();
+        fGroupedModel->reload();
+        syncGroupedView();
+        updateGroupedWarning();
+        return;
+    }
+    const int rows = fClonesModel->rowCount();
+    if (rows == 0)
+        return;
+    QItemSelection all(fClonesModel->index(0, 0),
+                       fClonesModel->index(rows - 1, ClonesModel::ColumnCount - 1));
+    lvClones->selectionModel()->select(all, QItemSelectionModel::Toggle);
+}
+
+void DuplicatesPage::DeselectAllClick() {
+    if (!flatShown()) {
+        fGrouped.setAllChecks(false);
+        fGroupedModel->reload();
+        syncGroupedView();
+        updateGroupedWarning();
+        return;
+    }
+    lvClones->clearSelection();
+}
+
+void DuplicatesPage::ClearSelectionsClick() {
+    if (fMain.statusSelection)
+        fMain.statusSelection->clear();
+    if (flatShown()) {
+        lvClones->clearSelection();
+    } else {
+        fGrouped.setAllChecks(false);
+        fGroupedModel->reload();
+        syncGroupedView();
+    }
+    if (fMain.infoImage)
+        fMain.infoImage->hide();
+    setMarkedTotals(0, 0);
+}
+
+void DuplicatesPage::JumpToNextClick() {
+    const duplicates::FlatMarks& marks = fClonesModel->marks();
+    const int rows = fClonesModel->rowCount();
+    int first = 0;
+    while (first < rows && !marks.marked(first)) ++first;
+    for (int row = first + 1; row < rows; ++row) {
+        if (marks.marked(row)) {
+            lvClones->scrollTo(fClonesModel->index(row, 0));
+            return;
+        }
+    }
+}
+
+void DuplicatesPage::JumpToPreviousClick() {
+    const duplicates::FlatMarks& marks = fClonesModel->marks();
+    const int rows = fClonesModel->rowCount();
+    int first = 0;
+    while (first < rows && !marks.marked(first)) ++first;
+    for (int row = first - 1; row >= 0; --row) {
+        if (marks.marked(row)) {
+            lvClones->scrollTo(fClonesModel->index(row, 0));
+            return;
+        }
+    }
+}
+
+void DuplicatesPage::setDisposalItemsEnabled(bool on) {
+    for (Disposal d : {Disposal::Moveselectedfiles1, Disposal::Deleteselected1, Disposal::Zipanddeletefiles1,
+                       Disposal::lvRescueV, Disposal::lvRecycleBin, Disposal::lvZipDelete})
+        disposalItems[d]->setEnabled(on);
+}
+
+void DuplicatesPage::btnApplyClick() {
+    const duplicates::FilterChoice choice = filters->choice();
+    if (!choice.any())
+        return;
+    ClearFilters(false);
+    btnSelect->setEnabled(false);
+    btnManage->setEnabled(false);
+    setDisposalItemsEnabled(false);
+    lvClones->clearSelection();
+    if (!flatShown())
+        showFlat();
+    ActiveFilters = true;
+    const platform::LocaleFormats& formats = fContext.platform.localeFormats();
+    fFiltered = duplicates::applyFilters(fResult.FIDLISTB, choice, [&formats](const std::string& text) {
+        const QDateTime t = formats.parseDateTime(QString::fromStdString(text));
+        return t.isValid() ? std::optional<std::int64_t>(t.date().toJulianDay()) : std::nullopt;
+    });
+    if (fFiltered.fromAfterTo)
+        fContext.dialogs.information(
+            "Information",
+            "\"From\" date cannot be bigger than \"To\" date, please review dates to continue.");
+    setFlatRows(true);
+}
+
+void DuplicatesPage::btnClearFilterClick() {
+    ClearFilters(true);
+}
+
+void DuplicatesPage::ClearFilters(bool) {
+    btnSelect->setEnabled(true);
+    btnManage->setEnabled(true);
+    setDisposalItemsEnabled(true);
+    if (!ActiveFilters)
+        return;
+    ActiveFilters = false;
+    lvClones->clearSelection();
+    // The view goes back to the whole result whoever clears the filters: left on the filtered count it
+    // would show only the first records of the result.
+    setFlatRows(false);
+    fFiltered = {};
+}
+
+void DuplicatesPage::connectFilters() {
+    connect(filters->btnApply, &QPushButton::clicked, this, &DuplicatesPage::btnApplyClick);
+    connect(filters->btnClearFilter, &QPushButton::clicked, this, &DuplicatesPage::btnClearFilterClick);
+    connect(filters->cbFilter, &QComboBox::activated, this, &DuplicatesPage::btnApplyClick);
+    connect(filters->btnClose, &QToolButton::clicked, this, [this] {
+        if (fMain.sidePanel)
+            fMain.sidePanel->hide();
+    });
+}
+
+}  // namespace orlivo::app
