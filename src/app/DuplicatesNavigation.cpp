@@ -4,6 +4,7 @@
 #include "DisplaySize.h"
 #include "DuplicatesPage.h"
 #include "FiltersPanel.h"
+#include "FlatView.h"
 #include "GroupOrphans.h"
 #include "GroupedModel.h"
 #include "OptionsPage.h"
@@ -144,7 +145,7 @@ void DuplicatesPage::jvdupNodesClick() {
     btnOpen->setEnabled(true);
     fGrouped.clear();
     fGroupedModel->reload();
-    lvClones->clearSelection();
+    lvClones->clearMarks();
     setMarkedTotals(0, 0);
     navigator->jvDupNodes->setEnabled(false);
     QApplication::restoreOverrideCursor();
@@ -168,7 +169,7 @@ void DuplicatesPage::vVNodesNodeClick(int node) {
     if (fMain.infoImage)
         fMain.infoImage->hide();
     if (fClonesModel->marks().count() > 0) {
-        lvClones->clearSelection();
+        lvClones->clearMarks();
         setMarkedTotals(0, 0);
     }
     const QString name = QString::fromStdString(fResult.FIDListN[node].Name);

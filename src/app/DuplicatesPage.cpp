@@ -5,6 +5,7 @@
 #include "DisplaySize.h"
 #include "FileTypes.h"
 #include "FiltersPanel.h"
+#include "FlatView.h"
 #include "GroupedModel.h"
 #include "OptionsPage.h"
 #include "ShellHelpers.h"
@@ -216,15 +217,10 @@ void DuplicatesPage::buildViews() {
     });
 
     fClonesModel = new ClonesModel(imClones, this);
-    fClonesModel->toggleRow = [this](int row) {
-        lvClones->selectionModel()->select(fClonesModel->index(row, 0),
-                                           QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
-    };
-    lvClones = new QTableView(pgClones);
+    fClonesModel->toggleRow = [this](int row) { lvClones->toggleRow(row); };
+    lvClones = new FlatView(pgClones);
     lvClones->setObjectName("lvClones");
-    lvClones->setModel(fClonesModel);
-    lvClones->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvClones->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lvClones->setClonesModel(fClonesModel);
     lvClones->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvClones->setSortingEnabled(false);
     lvClones->setShowGrid(false);
@@ -242,8 +238,7 @@ void DuplicatesPage::buildViews() {
         popClones->popup(lvClones->viewport()->mapToGlobal(p));
     });
     connect(lvClones, &QTableView::doubleClicked, this, [this] { OpenExternalClick(); });
-    connect(lvClones->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &DuplicatesPage::flatSelectionChanged);
+    connect(lvClones, &FlatView::marksChanged, this, &DuplicatesPage::flatMarksChanged);
 
     pgClones->addWidget(ListView1);
     pgClones->addWidget(lvClones);

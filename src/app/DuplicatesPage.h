@@ -12,7 +12,6 @@
 #include <map>
 
 class QAction;
-class QItemSelection;
 class QLabel;
 class QMainWindow;
 class QMenu;
@@ -26,6 +25,7 @@ namespace orlivo::app {
 
 class ClonesModel;
 class FiltersPanel;
+class FlatView;
 class GroupedModel;
 class OptionsPage;
 class TData_f;
@@ -177,7 +177,7 @@ public:
     QLabel* lblSummary = nullptr;
     QStackedWidget* pgClones = nullptr;
     QTreeView* ListView1 = nullptr;
-    QTableView* lvClones = nullptr;
+    FlatView* lvClones = nullptr;
 
     QMenu* popClones = nullptr;
     QMenu* popListView = nullptr;
@@ -208,7 +208,7 @@ private:
     void showFlat();
     void showGrouped();
     void setFlatRows(bool filtered);
-    void flatSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void flatMarksChanged();
     void updateMarkedTotals();
     void updateGroupedWarning();
     void setMarkedTotals(qint64 count, qint64 size);

@@ -4,13 +4,13 @@
 #include "DisplaySize.h"
 #include "DuplicatesPage.h"
 #include "FiltersPanel.h"
+#include "FlatView.h"
 #include "GroupedModel.h"
 #include "SelectionRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -43,15 +43,8 @@ void DuplicatesPage::setMarkedTotals(qint64 count, qint64 size) {
     }
 }
 
-void DuplicatesPage::flatSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
-    duplicates::FlatMarks& marks = fClonesModel->marks();
-    for (const QItemSelectionRange& r : deselected)
-        for (int row = r.top(); row <= r.bottom(); ++row) marks.unmark(row);
-    for (const QItemSelectionRange& r : selected)
-        for (int row = r.top(); row <= r.bottom(); ++row) marks.mark(row);
+void DuplicatesPage::flatMarksChanged() {
     updateMarkedTotals();
-    // Warning icons of other rows of a group change with this one.
-    lvClones->viewport()->update();
 }
 
 void DuplicatesPage::updateMarkedTotals() {
@@ -74,11 +67,7 @@ void DuplicatesPage::updateGroupedWarning() {
 }
 
 void DuplicatesPage::selectRows(const std::vector<int>& rows, bool scrollToEach) {
-    QItemSelection selection;
-    for (const auto& [first, last] : duplicates::rowRanges(rows))
-        selection.select(fClonesModel->index(first, 0),
-                         fClonesModel->index(last, ClonesModel::ColumnCount - 1));
-    lvClones->selectionModel()->select(selection, QItemSelectionModel::Select);
+    lvClones->markRows(rows);
     // Scrolling to each row in turn ends at the last one; only that one shows.
     if (scrollToEach && !rows.empty())
         lvClones->scrollTo(fClonesModel->index(rows.back(), 0));
@@ -89,7 +78,7 @@ void DuplicatesPage::selectFlatRows(const std::vector<int>& rows) {
 }
 
 void DuplicatesPage::setCurrentFlatRow(int row) {
-    lvClones->selectionModel()->setCurrentIndex(fClonesModel->index(row, 0), QItemSelectionModel::NoUpdate);
+    lvClones->setCurrentRow(row);
 }
 
 void DuplicatesPage::writeSelectedCount() {
@@ -112,7 +101,7 @@ void DuplicatesPage::SelectOneDuplicateClick() {
         return;
     }
     busy(true);
-    lvClones->clearSelection();
+    lvClones->clearMarks();
     selectRows(duplicates::firstOfEachGroup(fClonesModel->rows()), false);
     busy(false);
     writeSelectedCount();
@@ -132,7 +121,7 @@ void DuplicatesPage::SelectAllDuplicatesClick() {
         return;
     }
     busy(true);
-    lvClones->clearSelection();
+    lvClones->clearMarks();
     selectRows(duplicates::allButFirstOfEachGroup(fClonesModel->rows()), false);
     busy(false);
     writeSelectedCount();
@@ -140,7 +129,7 @@ void DuplicatesPage::SelectAllDuplicatesClick() {
 
 void DuplicatesPage::SelectTypeClick(const QString& type, bool fromToolbar) {
     busy(true);
-    lvClones->clearSelection();
+    lvClones->clearMarks();
     if (!ActiveFilters)
         selectRows(duplicates::allButFirstOfType(fClonesModel->rows(), type.toStdString()), fromToolbar);
     busy(false);
@@ -155,12 +144,7 @@ void DuplicatesPage::InvertSelectionClick() {
         updateGroupedWarning();
         return;
     }
-    const int rows = fClonesModel->rowCount();
-    if (rows == 0)
-        return;
-    QItemSelection all(fClonesModel->index(0, 0),
-                       fClonesModel->index(rows - 1, ClonesModel::ColumnCount - 1));
-    lvClones->selectionModel()->select(all, QItemSelectionModel::Toggle);
+    lvClones->invertMarks();
 }
 
 void DuplicatesPage::DeselectAllClick() {
@@ -171,14 +155,14 @@ void DuplicatesPage::DeselectAllClick() {
         updateGroupedWarning();
         return;
     }
-    lvClones->clearSelection();
+    lvClones->clearMarks();
 }
 
 void DuplicatesPage::ClearSelectionsClick() {
     if (fMain.statusSelection)
         fMain.statusSelection->clear();
     if (flatShown()) {
-        lvClones->clearSelection();
+        lvClones->clearMarks();
     } else {
         fGrouped.setAllChecks(false);
         fGroupedModel->reload();
@@ -229,7 +213,7 @@ void DuplicatesPage::btnApplyClick() {
     btnSelect->setEnabled(false);
     btnManage->setEnabled(false);
     setDisposalItemsEnabled(false);
-    lvClones->clearSelection();
+    lvClones->clearMarks();
     if (!flatShown())
         showFlat();
     ActiveFilters = true;
@@ -256,7 +240,7 @@ void DuplicatesPage::ClearFilters(bool) {
     if (!ActiveFilters)
         return;
     ActiveFilters = false;
-    lvClones->clearSelection();
+    lvClones->clearMarks();
     // The view goes back to the whole result whoever clears the filters: left on the filtered count it
     // would show only the first records of the result.
     setFlatRows(false);

@@ -2,6 +2,8 @@
 
 #include "ResultFilters.h"
 
+#include <algorithm>
+
 namespace orlivo::duplicates {
 
 void FlatMarks::reset(const std::vector<TCloneRecord>& rows) {
@@ -30,6 +32,20 @@ void FlatMarks::mark(int row) {
 
 void FlatMarks::unmark(int row) {
     change(row, false);
+}
+
+void FlatMarks::toggle(int row) {
+    change(row, !marked(row));
+}
+
+void FlatMarks::markRange(int from, int to) {
+    if (from > to)
+        std::swap(from, to);
+    for (int row = std::max(from, 0); row <= to && row < rows(); ++row) change(row, true);
+}
+
+void FlatMarks::invert() {
+    for (int row = 0; row < rows(); ++row) change(row, !fMarked[row]);
 }
 
 void FlatMarks::change(int row, bool on) {

@@ -16,7 +16,12 @@ public:
     void reset(const std::vector<TCloneRecord>& rows);
     void mark(int row);
     void unmark(int row);
+    void toggle(int row);
+    // Inclusive, in either order.
+    void markRange(int from, int to);
+    void invert();
     void clear();
+    int rows() const { return int(fMarked.size()); }
 
     bool marked(int row) const { return row >= 0 && std::size_t(row) < fMarked.size() && fMarked[row]; }
     std::int64_t count() const { return fCount; }

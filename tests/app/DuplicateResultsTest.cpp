@@ -3,6 +3,7 @@
 #include "ColorBox.h"
 #include "DuplicatesPage.h"
 #include "FiltersPanel.h"
+#include "FlatView.h"
 #include "GroupedModel.h"
 #include "OptionsPage.h"
 #include "PageTitles.h"
@@ -26,6 +27,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -366,4 +368,55 @@ TEST(DuplicateResults, ClearAllAsksFirst) {
     EXPECT_TRUE(s.page.result().FIDLISTB.empty());
     EXPECT_EQ(s.page.lvClones->model()->rowCount(), 0);
     EXPECT_EQ(s.page.navigator->vVNodes->model()->rowCount(), 0);
+}
+
+TEST(DuplicateResults, MouseAndKeysMarkRowsAsAListDoes) {
+    ScannedPage s;
+    s.main.resize(1600, 900);
+    s.main.show();
+    s.main.actCleanerExecute(s.main.actions.value(PageDuplicates));
+    QCoreApplication::processEvents();
+    FlatView& view = *s.page.lvClones;
+    const duplicates::FlatMarks& marks = s.page.clonesModel().marks();
+    auto at = [&](int row, int column = ClonesModel::Size) {
+        return view.visualRect(s.page.clonesModel().index(row, column)).center();
+    };
+    auto markedRows = [&] {
+        std::vector<int> rows;
+        for (int r = 0; r < 5; ++r)
+            if (marks.marked(r))
+                rows.push_back(r);
+        return rows;
+    };
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at(1));
+    EXPECT_EQ(markedRows(), (std::vector<int>{1}));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ControlModifier, at(3));
+    EXPECT_EQ(markedRows(), (std::vector<int>{1, 3}));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ShiftModifier, at(4));
+    EXPECT_EQ(markedRows(), (std::vector<int>{3, 4}));  // the range from the last Ctrl+click
+    EXPECT_EQ(s.info(), "2 files are marked for deletion. Total size 6 KB");
+
+    // The state image toggles its row alone; the others stay marked.
+    const QModelIndex first = s.page.clonesModel().index(0, 0);
+    QStyleOptionViewItem option;
+    option.initFrom(&view);
+    option.rect = view.visualRect(first);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect check = view.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &view);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, check.center());
+    EXPECT_EQ(markedRows(), (std::vector<int>{0, 3, 4}));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, check.center());
+    EXPECT_EQ(markedRows(), (std::vector<int>{3, 4}));
+
+    view.setFocus();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at(0));
+    QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(markedRows(), (std::vector<int>{0, 1, 2}));
+    EXPECT_FALSE(s.main.lblWarning->isHidden());  // all of group A
+    QTest::keyClick(&view, Qt::Key_Down);
+    EXPECT_EQ(markedRows(), (std::vector<int>{3}));
+    QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(s.main.fMarkedCount, 5);
+    s.main.hide();
 }
