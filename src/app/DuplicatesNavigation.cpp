@@ -75,6 +75,10 @@ duplicates::FileFacts DuplicatesPage::fileFacts() const {
 
 // After the grouped list changed: header and footer rows span the view, groups keep their collapsed state.
 void DuplicatesPage::syncGroupedView() {
+    for (int c = GroupedModel::Type; c < GroupedModel::ColumnCount; ++c) {
+        ListView1->resizeColumnToContents(c);
+        ListView1->setColumnWidth(c, std::max(100, ListView1->columnWidth(c) + 16));
+    }
     for (int g = 0; g < int(fGrouped.groups.size()); ++g) {
         const QModelIndex header = fGroupedModel->index(g, 0);
         ListView1->setFirstColumnSpanned(g, QModelIndex(), true);

@@ -407,6 +407,12 @@ void DuplicatesPage::ExecuteSearchForDuplicates() {
 
 void DuplicatesPage::setFlatRows(bool filtered) {
     fClonesModel->setRows(filtered ? &fFiltered.FIDLISTF : &fResult.FIDLISTB, filtered);
+    // The short columns fit the rows in view (never narrower than their first width); the file column
+    // keeps its width and the last one takes the rest.
+    for (int c = ClonesModel::Type; c < ClonesModel::Grouping; ++c) {
+        lvClones->resizeColumnToContents(c);
+        lvClones->setColumnWidth(c, std::max(100, lvClones->columnWidth(c) + 16));
+    }
     updateMarkedTotals();
 }
 

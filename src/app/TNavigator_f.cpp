@@ -13,6 +13,11 @@ namespace orlivo::app {
 
 namespace {
 
+// Blue that reads on the list's background, light or dark.
+QColor linkBlue(const QPalette& palette) {
+    return palette.color(QPalette::Base).lightnessF() < 0.5 ? QColor(110, 170, 255) : QColor(0, 70, 230);
+}
+
 // A name with its static text after it: size 8, not bold, red under the mouse and blue otherwise.
 class NodeDelegate : public QStyledItemDelegate {
 public:
@@ -34,7 +39,8 @@ public:
         small.setBold(false);
         painter->save();
         painter->setFont(small);
-        painter->setPen((option.state & QStyle::State_MouseOver) ? QColor(Qt::red) : QColor(0, 90, 255));
+        painter->setPen((option.state & QStyle::State_MouseOver) ? QColor(Qt::red)
+                                                                 : linkBlue(option.palette));
         painter->drawText(text.adjusted(nameWidth + 6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, extra);
         painter->restore();
     }
@@ -103,9 +109,14 @@ TNavigator_f::TNavigator_f(const std::vector<duplicates::TNodeItems>& nodes, con
     jvDupNodes->setCursor(Qt::PointingHandCursor);
     jvDupNodes->setFixedHeight(jvDupNodes->fontMetrics().height() + 14);
     jvDupNodes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    jvDupNodes->setStyleSheet("QTreeWidget::item:selected { color: blue; }");
+    jvDupNodes->setSelectionMode(QAbstractItemView::NoSelection);
+    jvDupNodes->setFocusPolicy(Qt::NoFocus);
     fRoot = new QTreeWidgetItem(jvDupNodes, {"Click to start or use the Start button"});
-    connect(jvDupNodes, &QTreeWidget::itemClicked, this, [this] { emit jvdupNodesClick(); });
+    connect(jvDupNodes, &QTreeWidget::itemClicked, this, [this] {
+        // Clicked is selected: the node reads in blue from then on.
+        fRoot->setForeground(0, linkBlue(palette()));
+        emit jvdupNodesClick();
+    });
     layout->addWidget(jvDupNodes);
 
     lblOpenLast = new QLabel("Open last duplicate files search", body);
@@ -147,7 +158,7 @@ void TNavigator_f::closeEvent(QCloseEvent* e) {
 bool TNavigator_f::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lblOpenLast) {
         if (event->type() == QEvent::Enter)
-            lblOpenLast->setStyleSheet("color: blue;");
+            lblOpenLast->setStyleSheet(QString("color: %1;").arg(linkBlue(palette()).name()));
         else if (event->type() == QEvent::Leave)
             lblOpenLast->setStyleSheet({});
         else if (event->type() == QEvent::MouseButtonRelease && lblOpenLast->isEnabled())
