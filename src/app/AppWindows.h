@@ -8,7 +8,10 @@
 
 namespace orlivo::app {
 
+class DisposalCommands;
 class TData_f;
+class TFolders_f;
+class TRescue_f;
 class TMain_f;
 class TMsgform;
 class TSplash_f;
@@ -28,6 +31,9 @@ public:
     TData_f& options() { return *fData; }
     TWork_f& work() { return *fWork; }
     TsmMsg_f& progress() { return *fSmMsg; }
+    TFolders_f& folders() { return *fFolders; }
+    TRescue_f& rescue() { return *fRescue; }
+    DisposalCommands& disposal() { return *fDisposal; }
     // Object names of the windows in the order they were created.
     const QStringList& creationOrder() const { return fOrder; }
 
@@ -40,6 +46,9 @@ private:
     std::unique_ptr<TMsgform> fMsgform;
     std::unique_ptr<TWork_f> fWork;
     std::unique_ptr<TsmMsg_f> fSmMsg;
+    std::unique_ptr<TFolders_f> fFolders;
+    std::unique_ptr<TRescue_f> fRescue;
+    std::unique_ptr<DisposalCommands> fDisposal;
     QStringList fOrder;
 };
 

@@ -192,15 +192,7 @@ void DuplicatesPage::vVNodesNodeClick(int node) {
 }
 
 void DuplicatesPage::lblOpenLastClick() {
-    showFlat();
-    const bool loaded = openSavedLists && openSavedLists();
-    if (!loaded || fResult.FIDLISTB.empty()) {
-        btnSearchClick();
-        return;
-    }
-    jvdupNodesClick();
-    navigator->lblOpenLast->hide();
-    navigator->setRootText("List all duplicate files. Click here");
+    OpenLastSequence();
 }
 
 void DuplicatesPage::UpdateNavigatorNames(const std::vector<std::string>& names) {

@@ -97,6 +97,8 @@ DuplicatesPage::DuplicatesPage(AppContext& context, QWidget* parent) : QWidget(p
     });
     btnSaveClones->setEnabled(false);
     btnOpen->setEnabled(false);
+    emptyFolderCount = [this] { return int(FoldersList.emptyOnes().size()); };
+    clearEmptyFolders = [this] { FoldersList.clear(); };
 }
 
 DuplicatesPage::~DuplicatesPage() {
@@ -169,22 +171,13 @@ void DuplicatesPage::buildToolbar() {
         if (popManagePopup())
             popManage->popup(btnManage->mapToGlobal(QPoint(0, btnManage->height())));
     });
-    connect(btnEmptyFolders, &QToolButton::clicked, this, [this] {
-        if (exploreEmptyFolders)
-            exploreEmptyFolders();
-    });
+    connect(btnEmptyFolders, &QToolButton::clicked, this, &DuplicatesPage::btnFoldersClick);
     connect(btnRescueCenter, &QToolButton::clicked, this, [this] {
         if (openRescueCenter)
             openRescueCenter();
     });
-    connect(btnSaveClones, &QToolButton::clicked, this, [this] {
-        if (saveLists)
-            saveLists();
-    });
-    connect(btnOpen, &QToolButton::clicked, this, [this] {
-        if (openSavedLists)
-            openSavedLists();
-    });
+    connect(btnSaveClones, &QToolButton::clicked, this, &DuplicatesPage::btnSaveClonesClick);
+    connect(btnOpen, &QToolButton::clicked, this, &DuplicatesPage::btnOpenClick);
     connect(close, &QToolButton::clicked, pnlClonesTop, &QWidget::hide);
 }
 
@@ -292,8 +285,19 @@ void DuplicatesPage::btnSearchClick() {
         if (clearEmptyFolders)
             clearEmptyFolders();
     }
-    if (fOptions->exec() == 1)
+    if (askScanOptions ? askScanOptions() : fOptions->exec() == 1)
         ExecuteSearchForDuplicates();
+}
+
+void DuplicatesPage::btnFoldersClick() {
+    if (FoldersList.empty()) {
+        fContext.dialogs.information("Information",
+                                     "There are no empty folders. Empty folders will be displayed after "
+                                     "duplicates files are deleted.");
+        return;
+    }
+    if (exploreEmptyFolders)
+        exploreEmptyFolders();
 }
 
 void DuplicatesPage::btnDupScanCancelClick() {
@@ -322,6 +326,7 @@ void DuplicatesPage::ExecuteSearchForDuplicates() {
     setMarkedTotals(0, 0);
     ClearFilters(false);
     filters->cbFilter->clear();
+    FoldersList.clear();
     fGrouped.clear();
     fGroupedModel->reload();
     fResult = {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppContext.h"
+#include "EmptyFolders.h"
 #include "GroupedList.h"
 #include "ImageList.h"
 #include "ResultFiles.h"
@@ -84,15 +85,17 @@ public:
     std::function<void()> clearEmptyFolders;
     std::function<void()> openRescueCenter;
     std::function<void()> openFindFiles;
-    std::function<void()> saveLists;
-    // Loads the saved result; false when there was none to load.
-    std::function<bool()> openSavedLists;
     std::function<void(Disposal)> dispose;
+    // The search options window, shown modally; true when the user started the scan.
+    std::function<bool()> askScanOptions;
+    // The splash window's status while the program starts; null once it has gone.
+    std::function<void(const QString&)> splashStatus;
 
     // Scan.
     void btnSearchClick();
     void ExecuteSearchForDuplicates();
     void btnDupScanCancelClick();
+    void btnFoldersClick();
 
     // Filters.
     void btnApplyClick();
@@ -136,9 +139,21 @@ public:
     // Lists every duplicate of one file name in the grouped view.
     void ListName(const QString& name);
 
-    // After a disposal: node texts of the touched names, and orphan groups out of the result.
+    // After a disposal: node texts of the touched names, orphan groups out of the result, the views.
     void UpdateNavigatorNames(const std::vector<std::string>& names);
     void RemoveGroupOrphans(const std::vector<std::int32_t>& groups);
+    void finishDisposal(bool grouped);
+
+    // The saved result.
+    void btnSaveClonesClick();
+    void btnOpenClick();
+    bool SaveCloneLists();
+    // Replaces the result by the saved one; false when there was none or it was damaged.
+    bool OpenSavedCloneList();
+    // The navigator's "Open last duplicate files search", also run when the page is first opened.
+    void OpenLastSequence();
+    // Empty-folder candidates: folders of removed duplicates.
+    duplicates::FoldersList FoldersList;
 
     // The result and its views.
     duplicates::DuplicateResult& result() { return fResult; }

@@ -1,6 +1,7 @@
 #include "TMain_f.h"
 
 #include "AboutPage.h"
+#include "CloneListFiles.h"
 #include "DisplaySize.h"
 #include "DuplicatesPage.h"
 #include "Embedding.h"
@@ -511,6 +512,16 @@ void TMain_f::actCleanerExecute(QObject* sender) {
     } else if (tag == PageDuplicates) {
         JvPageList1->setCurrentWidget(pgFilters);
         pnlHidden->setVisible(fSideMenu.isOpen());
+    }
+    if (tag == PageDuplicates && !fDuplicatesOpened) {
+        fDuplicatesOpened = true;
+        // The first visit loads the saved result; with none saved there is nothing to load or to say.
+        const auto saved = duplicates::CloneListPaths::in(fContext.folders.duplicates().toStdString());
+        if (duplicatesPage->result().FIDLISTB.empty() && options->cbLoadLists->isChecked() &&
+            QFileInfo::exists(QString::fromStdString(saved.records))) {
+            pgMain->setCurrentIndex(tag);
+            duplicatesPage->OpenLastSequence();
+        }
     }
     if (tag >= 0 && tag < MainPageCount) {
         pgMain->setCurrentIndex(tag);

@@ -175,6 +175,7 @@ private:
     QMap<QString, QAction*> fStoredMenuItems;
     CloseSteps fCloseSteps;
     bool fShown = false;
+    bool fDuplicatesOpened = false;
 };
 
 }  // namespace orlivo::app

@@ -151,13 +151,17 @@ void GroupedList::checkAllButFirstOfEachGroup() {
 }
 
 std::vector<std::string> GroupedList::removeChecked() {
+    return removeRowsWhere([](const GroupedRow& r) { return r.checked; });
+}
+
+std::vector<std::string> GroupedList::removeRowsWhere(const std::function<bool(const GroupedRow&)>& pick) {
     std::vector<std::string> names;
     for (GroupedGroup& g : groups) {
         for (const GroupedRow& r : g.rows) {
-            if (r.checked && std::find(names.begin(), names.end(), fileNameOf(r.path)) == names.end())
+            if (pick(r) && std::find(names.begin(), names.end(), fileNameOf(r.path)) == names.end())
                 names.push_back(fileNameOf(r.path));
         }
-        std::erase_if(g.rows, [](const GroupedRow& r) { return r.checked; });
+        std::erase_if(g.rows, pick);
     }
     std::erase_if(groups, [](const GroupedGroup& g) { return g.rows.empty(); });
     return names;

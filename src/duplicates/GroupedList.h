@@ -79,6 +79,8 @@ public:
     void checkAllButFirstOfEachGroup();
     // Removes the checked rows (and groups left without rows); returns the file names of the removed rows.
     std::vector<std::string> removeChecked();
+    // The same for the rows the test picks.
+    std::vector<std::string> removeRowsWhere(const std::function<bool(const GroupedRow&)>& pick);
     void removeGroup(std::size_t group);
     // Groups headed `name` with at most one row leave the view.
     void removeSmallGroupsNamed(const std::string& name);
