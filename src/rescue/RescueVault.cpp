@@ -102,8 +102,13 @@ int addFilesToArchive(zip::TZipEngine& engine, const std::string& archive,
 RestoreOutcome restoreArchive(const std::string& archive, const std::string& systemRoot,
                               const RestoreHooks& hooks) {
     RestoreOutcome out;
+    struct stat st {};
     zip::TZipEngine engine;
     engine.Unattended = true;
+    if (::stat(archive.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        out.error = true;
+        return out;
+    }
     engine.setZipFileName(archive);
     if (engine.ErrCode() != 0 && engine.Count() == 0) {
         out.error = true;
