@@ -198,6 +198,12 @@ void DuplicatesPage::lblOpenLastClick() {
 void DuplicatesPage::UpdateNavigatorNames(const std::vector<std::string>& names) {
     const auto display = [](std::int64_t b) { return ConvertToDisplaySize(b).toStdString(); };
     for (const std::string& name : names) {
+        // A name none of whose files is left has nothing to list any more: its node goes.
+        if (!duplicates::anyRecordNamed(fResult.FIDLISTB, name)) {
+            std::erase_if(fResult.FIDListN, [&](const duplicates::TNodeItems& n) { return n.Name == name; });
+            navigator->nodes().reload();
+            continue;
+        }
         for (std::size_t n = 0; n < fResult.FIDListN.size(); ++n) {
             if (fResult.FIDListN[n].Name != name)
                 continue;

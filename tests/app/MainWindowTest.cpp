@@ -50,7 +50,8 @@ protected:
 }  // namespace
 
 TEST_F(MainWindowTest, WindowsAreCreatedOnceInTheirOrder) {
-    EXPECT_EQ(windows.creationOrder(), QStringList({"Main_f", "Data_f", "Msgform", "Work_f", "smMsg_f", "Folders_f", "Rescue_f", "Navigator_f"}));
+    EXPECT_EQ(windows.creationOrder(), QStringList({"Main_f", "Data_f", "Msgform", "Work_f", "smMsg_f",
+                                                    "Folders_f", "Rescue_f", "Navigator_f"}));
     EXPECT_EQ(m.windowTitle(), "Orlivo 10 -Marrowby Technologies Inc.");
     EXPECT_EQ(QApplication::applicationName(), "Orlivo");
     EXPECT_EQ(m.pgMain->count(), 8);
