@@ -4,7 +4,9 @@
 #include "OrlivoApplication.h"
 #include "PageTitles.h"
 #include "Sandbox.h"
+#include "DisposalCommands.h"
 #include "DuplicatesPage.h"
+#include "TRescue_f.h"
 #include "FiltersPanel.h"
 #include "OptionsPage.h"
 #include "TData_f.h"
@@ -13,6 +15,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QToolButton>
+#include <QTreeWidget>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
@@ -82,6 +86,22 @@ bool duplicatesShots(orlivo::test::Sandbox& box, orlivo::app::AppWindows& window
         page.btnClearFilterClick();
         page.filters->cbSizeFilter->setChecked(false);
     }
+    // Two groups' extra copies moved to the vault, then the Rescue Center exploring that archive.
+    page.jvdupNodesClick();
+    page.selectFlatRows({1, 2, 4});
+    box.dialogs.answers = {Answer::Yes};
+    windows.disposal().run(Disposal::Moveselectedfiles1);
+    TRescue_f& rescue = windows.rescue();
+    rescue.resize(900, 420);
+    rescue.open();
+    QApplication::processEvents();
+    if (rescue.lvBackup->topLevelItemCount() > 0) {
+        rescue.lvBackup->setCurrentItem(rescue.lvBackup->topLevelItem(0));
+        rescue.btnExplore->setChecked(true);
+    }
+    if (!save(rescue, QString("%1/rescue-center-dark.png").arg(folder)))
+        return false;
+    rescue.hide();
     return true;
 }
 
