@@ -6,6 +6,9 @@
 #include "DuplicatesPage.h"
 #include "Embedding.h"
 #include "FiltersPanel.h"
+#include "TNavigator_f.h"
+
+#include <QTreeWidget>
 #include "HelpTopics.h"
 #include "MainOptionDefaults.h"
 #include "OptionsPage.h"
@@ -399,6 +402,9 @@ void TMain_f::setWorkWindow(TWork_f* work) {
         return;
     fWork->addCompetingControl(btnCategories);
     fWork->addCompetingControl(duplicatesPage->btnSearch);
+    // The navigator's root node and link would start a second operation.
+    fWork->addCompetingControl(duplicatesPage->navigator->jvDupNodes);
+    fWork->addCompetingControl(duplicatesPage->navigator->lblOpenLast);
     fWork->addCompetingControl(jvArchiveLists);
     fWork->setBusyHandler([this](bool busy) {
         CancelListZip = busy;
