@@ -89,6 +89,7 @@ DuplicatesPage::DuplicatesPage(AppContext& context, QWidget* parent) : QWidget(p
     connect(navigator, &TNavigator_f::vVNodesNodeClick, this, &DuplicatesPage::vVNodesNodeClick);
 
     filters = new FiltersPanel();
+    fFiltersPanel = filters;
     connectFilters();
     buildMenus();
     connect(navigator->vVNodes, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
@@ -102,8 +103,8 @@ DuplicatesPage::DuplicatesPage(AppContext& context, QWidget* parent) : QWidget(p
 }
 
 DuplicatesPage::~DuplicatesPage() {
-    if (!filters->parent())
-        delete filters;
+    if (fFiltersPanel && !fFiltersPanel->parent())
+        delete fFiltersPanel.data();
 }
 
 void DuplicatesPage::showEvent(QShowEvent* e) {
