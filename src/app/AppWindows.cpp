@@ -3,6 +3,7 @@
 #include "DisposalCommands.h"
 #include "DuplicatesPage.h"
 #include "OptionsPage.h"
+#include "PageTitles.h"
 #include "RescueVault.h"
 #include "TData_f.h"
 #include "TFolders_f.h"
@@ -46,6 +47,7 @@ AppWindows::AppWindows(AppContext& context, TSplash_f* splash) {
     page.dispose = [this](Disposal command) { fDisposal->run(command); };
     page.exploreEmptyFolders = [this] { fFolders->exec(); };
     page.openRescueCenter = [this] { fRescue->open(); };
+    page.openFindFiles = [this] { fMain->actCleanerExecute(fMain->actions.value(PageFindFiles)); };
     fRescue->openHelp = [this](int topic) { fMain->OpenHelp(topic); };
     TMain_f::CloseSteps& close = fMain->closeSteps();
     close.duplicateListHasRecords = [&page] { return !page.result().FIDLISTB.empty(); };
