@@ -24,7 +24,9 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QTreeView>
+
 #include <QTreeWidget>
+#include <unordered_set>
 
 namespace orlivo::app {
 
@@ -196,32 +198,26 @@ void DuplicatesPage::lblOpenLastClick() {
 }
 
 void DuplicatesPage::UpdateNavigatorNames(const std::vector<std::string>& names) {
-    const auto display = [](std::int64_t b) { return ConvertToDisplaySize(b).toStdString(); };
-    for (const std::string& name : names) {
-        // A name none of whose files is left has nothing to list any more: its node goes.
-        if (!duplicates::anyRecordNamed(fResult.FIDLISTB, name)) {
-            std::erase_if(fResult.FIDListN, [&](const duplicates::TNodeItems& n) { return n.Name == name; });
-            navigator->nodes().reload();
-            continue;
-        }
-        for (std::size_t n = 0; n < fResult.FIDListN.size(); ++n) {
-            if (fResult.FIDListN[n].Name != name)
-                continue;
-            fResult.FIDListN[n].StaticText = duplicates::nodeStaticTextFor(name, fResult.FIDLISTB, display);
-            navigator->nodes().refreshRow(int(n));
-            break;
-        }
-    }
-}
-
-void DuplicatesPage::removeFileType(const std::string& type) {
-    // A type leaves the type filter only when no record has it any more.
-    if (duplicates::anyRecordOfType(fResult.FIDLISTB, type))
+    if (names.empty())
         return;
-    const int i = filters->cbFilter->findText(QString::fromStdString(type),
-                                              Qt::MatchFixedString | Qt::MatchCaseSensitive);
-    if (i >= 0)
-        filters->cbFilter->removeItem(i);
+    const std::unordered_set<std::string> touched(names.begin(), names.end());
+    const auto totals = duplicates::totalsByName(fResult.FIDLISTB, touched);
+    // A name none of whose files is left has nothing to list any more: its node goes.
+    const std::size_t before = fResult.FIDListN.size();
+    std::erase_if(fResult.FIDListN, [&](const duplicates::TNodeItems& n) {
+        return touched.count(n.Name) && !totals.count(n.Name);
+    });
+    for (std::size_t n = 0; n < fResult.FIDListN.size(); ++n) {
+        duplicates::TNodeItems& node = fResult.FIDListN[n];
+        const auto it = totals.find(node.Name);
+        if (it == totals.end())
+            continue;
+        node.StaticText = duplicates::nodeStaticText(ConvertToDisplaySize(it->second.bytes).toStdString(),
+                                                     it->second.files);
+        navigator->nodes().refreshRow(int(n));
+    }
+    if (fResult.FIDListN.size() != before)
+        navigator->nodes().reload();
 }
 
 void DuplicatesPage::RemoveGroupOrphans(const std::vector<std::int32_t>& groups) {
@@ -236,14 +232,22 @@ void DuplicatesPage::RemoveGroupOrphans(const std::vector<std::int32_t>& groups)
         fWork->Show();
     const std::vector<duplicates::RemovedOrphan> removed =
         duplicates::removeGroupOrphans(fResult.FIDLISTB, groups);
+    // Names and types leave the navigator and the type filter only when no record has them any more.
+    const duplicates::RemainingNames remaining(fResult.FIDLISTB);
+    std::unordered_set<std::string> goneNames;
     for (const duplicates::RemovedOrphan& r : removed) {
-        removeFileType(r.fileType);
-        // A name leaves the navigator only when no record of that name is left in the result.
-        if (!duplicates::anyRecordNamed(fResult.FIDLISTB, r.name))
-            std::erase_if(fResult.FIDListN,
-                          [&](const duplicates::TNodeItems& n) { return n.Name == r.name; });
+        if (!remaining.ofType(r.fileType)) {
+            const int i = filters->cbFilter->findText(QString::fromStdString(r.fileType),
+                                                      Qt::MatchFixedString | Qt::MatchCaseSensitive);
+            if (i >= 0)
+                filters->cbFilter->removeItem(i);
+        }
+        if (!remaining.named(r.name))
+            goneNames.insert(r.name);
         fGrouped.removeSmallGroupsNamed(r.name);
     }
+    std::erase_if(fResult.FIDListN,
+                  [&](const duplicates::TNodeItems& n) { return goneNames.count(n.Name) != 0; });
     PB2->setValue(PB2->maximum());
     navigator->nodes().reload();
     fGroupedModel->reload();

@@ -238,7 +238,6 @@ private:
     duplicates::FileFacts fileFacts() const;
     bool orphansOn() const;
     void setOrphans(bool on);
-    void removeFileType(const std::string& type);
     void busy(bool on);
 
     AppContext& fContext;

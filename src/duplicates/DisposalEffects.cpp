@@ -3,12 +3,14 @@
 #include "GroupOrphans.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace orlivo::duplicates {
 
 DisposalEffects removeDisposed(std::vector<TCloneRecord>& records, std::vector<std::size_t> positions,
                                FoldersList& candidates) {
     DisposalEffects out;
+    std::unordered_set<std::string> seenNames;
     std::sort(positions.begin(), positions.end());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
     for (auto p = positions.rbegin(); p != positions.rend(); ++p) {
@@ -16,16 +18,13 @@ DisposalEffects removeDisposed(std::vector<TCloneRecord>& records, std::vector<s
             continue;
         const TCloneRecord& r = records[*p];
         out.groups.push_back(r.GroupID);
-        const std::string name = fileNameOf(r.FullPath);
-        if (std::find(out.names.begin(), out.names.end(), name) == out.names.end())
-            out.names.push_back(name);
-        const std::string folder = folderOf(r.FullPath);
-        candidates.add(folder);
-        if (std::find(out.folders.begin(), out.folders.end(), folder) == out.folders.end())
-            out.folders.push_back(folder);
-        records.erase(records.begin() + std::ptrdiff_t(*p));
+        std::string name = fileNameOf(r.FullPath);
+        if (seenNames.insert(name).second)
+            out.names.push_back(std::move(name));
+        candidates.add(folderOf(r.FullPath));
         ++out.removed;
     }
+    eraseAt(records, std::move(positions));
     std::sort(out.groups.begin(), out.groups.end());
     out.groups.erase(std::unique(out.groups.begin(), out.groups.end()), out.groups.end());
     return out;

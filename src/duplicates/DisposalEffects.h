@@ -13,7 +13,6 @@ namespace orlivo::duplicates {
 struct DisposalEffects {
     std::vector<std::int32_t> groups;  // GroupIDs of the removed records, each once, ascending
     std::vector<std::string> names;    // file names of the removed records, each once
-    std::vector<std::string> folders;  // their folders, with the trailing separator
     std::size_t removed = 0;
 };
 

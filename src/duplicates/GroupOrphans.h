@@ -3,6 +3,7 @@
 #include "CloneRecords.h"
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace orlivo::duplicates {
@@ -21,6 +22,18 @@ std::vector<RemovedOrphan> removeGroupOrphans(std::vector<TCloneRecord>& records
 
 // The file name of a record's path.
 std::string fileNameOf(const std::string& path);
+
+// Takes the records at these positions out of the list in one pass, keeping the others in order.
+void eraseAt(std::vector<TCloneRecord>& records, std::vector<std::size_t> positions);
+
+// The file names and types the records have, gathered once for many questions.
+struct RemainingNames {
+    explicit RemainingNames(const std::vector<TCloneRecord>& records);
+    bool named(const std::string& name) const { return names.count(name) != 0; }
+    bool ofType(const std::string& type) const { return types.count(type) != 0; }
+    std::unordered_set<std::string> names;
+    std::unordered_set<std::string> types;
+};
 
 // Whether any record still has the file name or the type: names and types that no record has any more
 // leave the navigator and the type filter.

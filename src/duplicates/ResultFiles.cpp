@@ -13,16 +13,18 @@ std::string nodeStaticText(const std::string& displaySize, std::int64_t count) {
     return "(" + displaySize + " in " + std::to_string(count) + " files.)";
 }
 
-std::string nodeStaticTextFor(const std::string& name, const std::vector<TCloneRecord>& records,
-                              const std::function<std::string(std::int64_t)>& displaySize) {
-    std::int64_t sum = 0, count = 0;
+std::unordered_map<std::string, NameTotal> totalsByName(const std::vector<TCloneRecord>& records,
+                                                        const std::unordered_set<std::string>& names) {
+    std::unordered_map<std::string, NameTotal> out;
     for (const TCloneRecord& r : records) {
-        if (fileNameOf(r.FullPath) == name) {
-            sum += sizeOf(r);
-            ++count;
-        }
+        const std::string name = fileNameOf(r.FullPath);
+        if (!names.count(name))
+            continue;
+        NameTotal& t = out[name];
+        t.bytes += sizeOf(r);
+        ++t.files;
     }
-    return nodeStaticText(displaySize ? displaySize(sum) : std::to_string(sum), count);
+    return out;
 }
 
 bool buildResult(const ScanResult& scan, const std::string& tempFolder, const RecordDecorations& deco,

@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace orlivo::duplicates {
@@ -35,8 +37,13 @@ bool buildResult(const ScanResult& scan, const std::string& tempFolder, const Re
 
 // "(3 MB in 3 files.)": the display size of all files of one name and their count.
 std::string nodeStaticText(const std::string& displaySize, std::int64_t count);
-// The same text for the records of that file name now in the list.
-std::string nodeStaticTextFor(const std::string& name, const std::vector<TCloneRecord>& records,
-                              const std::function<std::string(std::int64_t)>& displaySize);
+// The bytes and files of the records of each of these file names now in the list; a name without
+// records is absent.
+struct NameTotal {
+    std::int64_t bytes = 0;
+    std::int64_t files = 0;
+};
+std::unordered_map<std::string, NameTotal> totalsByName(const std::vector<TCloneRecord>& records,
+                                                        const std::unordered_set<std::string>& names);
 
 }  // namespace orlivo::duplicates
