@@ -81,7 +81,7 @@ bool DuplicatesPage::OpenSavedCloneList() {
         }
         QApplication::restoreOverrideCursor();
     };
-    ClearFilters(false);
+    ClearFilters();
     fGrouped.clear();
     fGroupedModel->reload();
     imClones.clear();
@@ -141,10 +141,8 @@ void DuplicatesPage::finishDisposal(bool grouped) {
         fGrouped.clear();
     if (grouped)
         fGrouped.refreshAfterDisposal(fResult.FIDLISTB, fileFacts());
-    fGroupedModel->reload();
-    syncGroupedView();
+    groupedListChanged();
     resultChanged();
-    updateGroupedWarning();
 }
 
 }  // namespace orlivo::app

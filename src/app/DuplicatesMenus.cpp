@@ -57,20 +57,12 @@ void DuplicatesPage::buildPopClones() {
             &DuplicatesPage::OpenLocationClick);
     connect(popClones->addAction("Properties"), &QAction::triggered, this, &DuplicatesPage::PropertiesClick);
     popClones->addSeparator();
-    QAction* filtersItem = popClones->addAction("Hide Filters panel");
-    filtersItem->setObjectName("HideFilters1");
-    connect(filtersItem, &QAction::triggered, this, [this] {
-        if (fMain.sidePanel)
-            fMain.sidePanel->setVisible(!fMain.sidePanel->isVisible());
-    });
+    addFiltersToggle(popClones, "HideFilters1");
     QAction* navigatorItem = popClones->addAction("Hide Duplicates Navigator");
     navigatorItem->setObjectName("HideNavigator1");
     connect(navigatorItem, &QAction::triggered, this,
             [this] { navigator->setVisible(!navigator->isVisible()); });
-    QAction* toolbarItem = popClones->addAction("Hide Toolbar");
-    toolbarItem->setObjectName("HideToolbar1");
-    connect(toolbarItem, &QAction::triggered, this,
-            [this] { pnlClonesTop->setVisible(!pnlClonesTop->isVisible()); });
+    addToolbarToggle(popClones, "HideToolbar1");
     popClones->addSeparator();
     connect(popClones->addAction("Invert selection"), &QAction::triggered, this,
             &DuplicatesPage::InvertSelectionClick);
@@ -121,12 +113,8 @@ void DuplicatesPage::buildPopListView() {
     connect(popListView->addAction("Properties"), &QAction::triggered, this,
             &DuplicatesPage::PropertiesClick);
     popListView->addSeparator();
-    connect(popListView->addAction("Hide Filters panel"), &QAction::triggered, this, [this] {
-        if (fMain.sidePanel)
-            fMain.sidePanel->setVisible(!fMain.sidePanel->isVisible());
-    });
-    connect(popListView->addAction("Hide Toolbar"), &QAction::triggered, this,
-            [this] { pnlClonesTop->setVisible(!pnlClonesTop->isVisible()); });
+    addFiltersToggle(popListView, "HideFilters2");
+    addToolbarToggle(popListView, "HideToolbar2");
     popListView->addSeparator();
     connect(popListView->addAction("Invert selection"), &QAction::triggered, this,
             &DuplicatesPage::InvertSelectionClick);
@@ -205,14 +193,35 @@ void DuplicatesPage::buildPopSelect() {
     popSelectTypes->setObjectName("popSelectTypes");
 }
 
-void DuplicatesPage::popClonesPopup() {
+void DuplicatesPage::addFiltersToggle(QMenu* menu, const QString& name) {
+    QAction* item = menu->addAction("Hide Filters panel");
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this, [this] {
+        if (fMain.sidePanel)
+            fMain.sidePanel->setVisible(!fMain.sidePanel->isVisible());
+    });
+}
+
+void DuplicatesPage::addToolbarToggle(QMenu* menu, const QString& name) {
+    QAction* item = menu->addAction("Hide Toolbar");
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this,
+            [this] { pnlClonesTop->setVisible(!pnlClonesTop->isVisible()); });
+}
+
+// The show/hide items say what a click would do now.
+void DuplicatesPage::captionToggles(QMenu* menu, const QString& filtersName, const QString& toolbarName) {
     const bool sideVisible = fMain.sidePanel && fMain.sidePanel->isVisible();
-    popClones->findChild<QAction*>("HideFilters1")
+    menu->findChild<QAction*>(filtersName)
         ->setText(sideVisible ? "Hide Filters Panel" : "Show Filters Panel");
+    menu->findChild<QAction*>(toolbarName)
+        ->setText(pnlClonesTop->isVisible() ? "Hide Toolbar" : "Show Toolbar");
+}
+
+void DuplicatesPage::popClonesPopup() {
+    captionToggles(popClones, "HideFilters1", "HideToolbar1");
     popClones->findChild<QAction*>("HideNavigator1")
         ->setText(navigator->isVisible() ? "Hide Duplicates Navigator" : "Show Duplicates Navigator");
-    popClones->findChild<QAction*>("HideToolbar1")
-        ->setText(pnlClonesTop->isVisible() ? "Hide Toolbar" : "Show Toolbar");
     QAction* typeItem = popClones->findChild<QAction*>("SelectType1");
     const duplicates::TCloneRecord* current = currentFlatRecord();
     typeItem->setVisible(current != nullptr);
@@ -225,9 +234,7 @@ void DuplicatesPage::popListViewPopup() {
     const bool groupedActive = !flatShown();
     const QList<QAction*> actions = popListView->actions();
     for (int i = 0; i < actions.size() - 1; ++i) actions[i]->setEnabled(groupedActive);
-    const bool sideVisible = fMain.sidePanel && fMain.sidePanel->isVisible();
-    actions[4]->setText(sideVisible ? "Hide Filters Panel" : "Show Filters Panel");
-    actions[5]->setText(pnlClonesTop->isVisible() ? "Hide Toolbar" : "Show Toolbar");
+    captionToggles(popListView, "HideFilters2", "HideToolbar2");
 
     const int checked = fGrouped.checkedCount();
     QAction* removeFiles = popListView->findChild<QAction*>("RemoveSelectedFiles1");

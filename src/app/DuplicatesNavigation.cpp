@@ -67,12 +67,20 @@ void DuplicatesPage::PropertiesClick() {
 duplicates::FileFacts DuplicatesPage::fileFacts() const {
     duplicates::FileFacts facts;
     facts.displaySize = [](std::int64_t b) { return ConvertToDisplaySize(b).toStdString(); };
-    const platform::LocaleFormats& formats = fContext.platform.localeFormats();
-    facts.dateText = [&formats](std::int64_t ns) {
-        const QDateTime t = QDateTime::fromMSecsSinceEpoch(ns / 1000000);
-        return (formats.formatDate(t.date()) + " " + formats.formatTime(t.time())).toStdString();
-    };
+    facts.dateText = [this](std::int64_t ns) { return dateTimeText(ns); };
     return facts;
+}
+
+std::string DuplicatesPage::dateTimeText(std::int64_t mtimeNs) const {
+    const platform::LocaleFormats& formats = fContext.platform.localeFormats();
+    const QDateTime t = QDateTime::fromMSecsSinceEpoch(mtimeNs / 1000000);
+    return (formats.formatDate(t.date()) + " " + formats.formatTime(t.time())).toStdString();
+}
+
+void DuplicatesPage::groupedListChanged() {
+    fGroupedModel->reload();
+    syncGroupedView();
+    updateGroupedWarning();
 }
 
 // After the grouped list changed: header and footer rows span the view, groups keep their collapsed state.
@@ -101,15 +109,12 @@ void DuplicatesPage::ExpandAllClick() {
 
 void DuplicatesPage::ClearGroupedListClick() {
     fGrouped.clear();
-    fGroupedModel->reload();
-    updateGroupedWarning();
+    groupedListChanged();
 }
 
 void DuplicatesPage::RemoveSelectedFilesClick() {
     fGrouped.removeChecked();
-    fGroupedModel->reload();
-    syncGroupedView();
-    updateGroupedWarning();
+    groupedListChanged();
 }
 
 void DuplicatesPage::RemoveSelectedGroupsClick() {
@@ -117,16 +122,14 @@ void DuplicatesPage::RemoveSelectedGroupsClick() {
     if (group < 0)
         return;
     fGrouped.removeGroup(std::size_t(group));
-    fGroupedModel->reload();
-    syncGroupedView();
-    updateGroupedWarning();
+    groupedListChanged();
 }
 
 void DuplicatesPage::ClearAllClick() {
     if (fContext.dialogs.confirm("Confirm", "This will clear the duplicate files list. Continue?") !=
         Answer::Yes)
         return;
-    ClearFilters(false);
+    ClearFilters();
     fResult = {};
     fGrouped.clear();
     fGroupedModel->reload();
@@ -160,7 +163,7 @@ void DuplicatesPage::jvdupNodesClick() {
         navigator->jvDupNodes->setEnabled(true);
         return;
     }
-    ClearFilters(false);
+    ClearFilters();
     showFlat();
     navigator->jvDupNodes->setEnabled(true);
 }
@@ -169,7 +172,7 @@ void DuplicatesPage::vVNodesNodeClick(int node) {
     if (node < 0 || std::size_t(node) >= fResult.FIDListN.size())
         return;
     if (ActiveFilters)
-        ClearFilters(false);
+        ClearFilters();
     if (fMain.warning)
         fMain.warning->hide();
     if (fMain.infoImage)

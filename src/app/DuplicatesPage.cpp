@@ -12,6 +12,7 @@
 #include "TData_f.h"
 #include "TNavigator_f.h"
 #include "TWork_f.h"
+#include "ToolButtons.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -32,20 +33,7 @@
 
 namespace orlivo::app {
 
-namespace {
-
-QToolButton* toolButton(QWidget* parent, const QString& name, const QString& text,
-                        QStyle::StandardPixmap icon) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(text);
-    b->setIcon(parent->style()->standardIcon(icon));
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    b->setAutoRaise(true);
-    return b;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 DuplicatesPage::DuplicatesPage(AppContext& context, QWidget* parent) : QWidget(parent), fContext(context) {
     setObjectName("DuplicatesPage");
@@ -143,15 +131,23 @@ void DuplicatesPage::buildToolbar() {
     pnlClonesTop->setObjectName("pnlClonesTop");
     auto* bar = new QHBoxLayout(pnlClonesTop);
     bar->setContentsMargins(4, 2, 4, 2);
-    btnSearch = toolButton(pnlClonesTop, "btnSearch", "Analyze", QStyle::SP_FileDialogContentsView);
-    btnDupScanCancel = toolButton(pnlClonesTop, "btnDupScanCancel", "Cancel", QStyle::SP_BrowserStop);
+    btnSearch = makeToolButton(pnlClonesTop, "btnSearch", "Analyze", QStyle::SP_FileDialogContentsView,
+                               Qt::ToolButtonTextBesideIcon);
+    btnDupScanCancel = makeToolButton(pnlClonesTop, "btnDupScanCancel", "Cancel", QStyle::SP_BrowserStop,
+                                      Qt::ToolButtonTextBesideIcon);
     btnDupScanCancel->setEnabled(false);
-    btnSelect = toolButton(pnlClonesTop, "btnSelect", "Select", QStyle::SP_DialogApplyButton);
-    btnManage = toolButton(pnlClonesTop, "btnManage", "Manage", QStyle::SP_FileDialogDetailedView);
-    btnEmptyFolders = toolButton(pnlClonesTop, "btnEmptyFolders", "Empty Folders", QStyle::SP_DirClosedIcon);
-    btnRescueCenter = toolButton(pnlClonesTop, "btnRescueCenter", "Rescue Center", QStyle::SP_DriveHDIcon);
-    btnSaveClones = toolButton(pnlClonesTop, "btnSaveClones", "Save ", QStyle::SP_DialogSaveButton);
-    btnOpen = toolButton(pnlClonesTop, "btnOpen", "Load", QStyle::SP_DialogOpenButton);
+    btnSelect = makeToolButton(pnlClonesTop, "btnSelect", "Select", QStyle::SP_DialogApplyButton,
+                               Qt::ToolButtonTextBesideIcon);
+    btnManage = makeToolButton(pnlClonesTop, "btnManage", "Manage", QStyle::SP_FileDialogDetailedView,
+                               Qt::ToolButtonTextBesideIcon);
+    btnEmptyFolders = makeToolButton(pnlClonesTop, "btnEmptyFolders", "Empty Folders",
+                                     QStyle::SP_DirClosedIcon, Qt::ToolButtonTextBesideIcon);
+    btnRescueCenter = makeToolButton(pnlClonesTop, "btnRescueCenter", "Rescue Center", QStyle::SP_DriveHDIcon,
+                                     Qt::ToolButtonTextBesideIcon);
+    btnSaveClones = makeToolButton(pnlClonesTop, "btnSaveClones", "Save ", QStyle::SP_DialogSaveButton,
+                                   Qt::ToolButtonTextBesideIcon);
+    btnOpen = makeToolButton(pnlClonesTop, "btnOpen", "Load", QStyle::SP_DialogOpenButton,
+                             Qt::ToolButtonTextBesideIcon);
     auto* close = new QToolButton(pnlClonesTop);
     close->setObjectName("btnCloseToolbar");
     close->setText("x");
@@ -325,7 +321,7 @@ void DuplicatesPage::ExecuteSearchForDuplicates() {
     if (fWork)
         fWork->Show();
     setMarkedTotals(0, 0);
-    ClearFilters(false);
+    ClearFilters();
     filters->cbFilter->clear();
     FoldersList.clear();
     fGrouped.clear();
@@ -363,11 +359,7 @@ void DuplicatesPage::ExecuteSearchForDuplicates() {
         deco.fileType = [](const std::string& p) {
             return platform::fileTypeName(QString::fromStdString(p)).toStdString();
         };
-        const platform::LocaleFormats& formats = fContext.platform.localeFormats();
-        deco.dateText = [&formats](std::int64_t ns) {
-            const QDateTime t = QDateTime::fromMSecsSinceEpoch(ns / 1000000);
-            return (formats.formatDate(t.date()) + " " + formats.formatTime(t.time())).toStdString();
-        };
+        deco.dateText = [this](std::int64_t ns) { return dateTimeText(ns); };
         deco.recordIcon = [this](const std::string& p) {
             return GetImageIndex(QString::fromStdString(p), nullptr, imClones);
         };

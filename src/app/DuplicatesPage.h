@@ -101,7 +101,7 @@ public:
     // Filters.
     void btnApplyClick();
     void btnClearFilterClick();
-    void ClearFilters(bool fromButton);
+    void ClearFilters();
     bool filtersActive() const { return ActiveFilters; }
 
     // Selection commands: flat view or grouped view by the page shown.
@@ -220,6 +220,9 @@ private:
     void buildPopListView();
     void buildPopManage();
     void buildPopSelect();
+    void addFiltersToggle(QMenu* menu, const QString& name);
+    void addToolbarToggle(QMenu* menu, const QString& name);
+    void captionToggles(QMenu* menu, const QString& filtersName, const QString& toolbarName);
     void connectFilters();
     void showFlat();
     void showGrouped();
@@ -232,10 +235,16 @@ private:
     void writeSelectedCount();
     void setDisposalItemsEnabled(bool on);
     void syncGroupedView();
+    // The grouped list changed in more than a check box: the view shows it again, with its warning.
+    void groupedListChanged();
+    void markFlatRows(const std::vector<int>& rows, bool scrollToEach);
+    int firstMarkedRow() const;
     void applyLook();
     const duplicates::TCloneRecord* currentFlatRecord() const;
     QString currentGroupedPath() const;
     duplicates::FileFacts fileFacts() const;
+    // A file time as records show it: the user's short date and long time.
+    std::string dateTimeText(std::int64_t mtimeNs) const;
     bool orphansOn() const;
     void setOrphans(bool on);
     void busy(bool on);

@@ -90,9 +90,7 @@ void DuplicatesPage::writeSelectedCount() {
 void DuplicatesPage::SelectOneDuplicateClick() {
     if (!flatShown()) {
         fGrouped.checkFirstOfEachGroup();
-        fGroupedModel->reload();
-        syncGroupedView();
-        updateGroupedWarning();
+        groupedListChanged();
         return;
     }
     if (ActiveFilters) {
@@ -100,19 +98,13 @@ void DuplicatesPage::SelectOneDuplicateClick() {
                                      "Not available with filters active. Please disable filters to contiue");
         return;
     }
-    busy(true);
-    lvClones->clearMarks();
-    selectRows(duplicates::firstOfEachGroup(fClonesModel->rows()), false);
-    busy(false);
-    writeSelectedCount();
+    markFlatRows(duplicates::firstOfEachGroup(fClonesModel->rows()), false);
 }
 
 void DuplicatesPage::SelectAllDuplicatesClick() {
     if (!flatShown()) {
         fGrouped.checkAllButFirstOfEachGroup();
-        fGroupedModel->reload();
-        syncGroupedView();
-        updateGroupedWarning();
+        groupedListChanged();
         return;
     }
     if (ActiveFilters) {
@@ -120,18 +112,21 @@ void DuplicatesPage::SelectAllDuplicatesClick() {
                                      "Not available with filters active. Please diable filters to continue");
         return;
     }
-    busy(true);
-    lvClones->clearMarks();
-    selectRows(duplicates::allButFirstOfEachGroup(fClonesModel->rows()), false);
-    busy(false);
-    writeSelectedCount();
+    markFlatRows(duplicates::allButFirstOfEachGroup(fClonesModel->rows()), false);
 }
 
 void DuplicatesPage::SelectTypeClick(const QString& type, bool fromToolbar) {
+    // With filters active the pop-up's command only clears the marks.
+    markFlatRows(ActiveFilters ? std::vector<int>()
+                               : duplicates::allButFirstOfType(fClonesModel->rows(), type.toStdString()),
+                 fromToolbar);
+}
+
+// A selection command of the flat view: the old marks go, the new rows are marked, the count is written.
+void DuplicatesPage::markFlatRows(const std::vector<int>& rows, bool scrollToEach) {
     busy(true);
     lvClones->clearMarks();
-    if (!ActiveFilters)
-        selectRows(duplicates::allButFirstOfType(fClonesModel->rows(), type.toStdString()), fromToolbar);
+    selectRows(rows, scrollToEach);
     busy(false);
     writeSelectedCount();
 }
@@ -139,9 +134,7 @@ void DuplicatesPage::SelectTypeClick(const QString& type, bool fromToolbar) {
 void DuplicatesPage::InvertSelectionClick() {
     if (!flatShown()) {
         fGrouped.invertChecks();
-        fGroupedModel->reload();
-        syncGroupedView();
-        updateGroupedWarning();
+        groupedListChanged();
         return;
     }
     lvClones->invertMarks();
@@ -150,9 +143,7 @@ void DuplicatesPage::InvertSelectionClick() {
 void DuplicatesPage::DeselectAllClick() {
     if (!flatShown()) {
         fGrouped.setAllChecks(false);
-        fGroupedModel->reload();
-        syncGroupedView();
-        updateGroupedWarning();
+        groupedListChanged();
         return;
     }
     lvClones->clearMarks();
@@ -165,20 +156,23 @@ void DuplicatesPage::ClearSelectionsClick() {
         lvClones->clearMarks();
     } else {
         fGrouped.setAllChecks(false);
-        fGroupedModel->reload();
-        syncGroupedView();
+        groupedListChanged();
     }
     if (fMain.infoImage)
         fMain.infoImage->hide();
     setMarkedTotals(0, 0);
 }
 
+int DuplicatesPage::firstMarkedRow() const {
+    const duplicates::FlatMarks& marks = fClonesModel->marks();
+    int first = 0;
+    while (first < marks.rows() && !marks.marked(first)) ++first;
+    return first;
+}
+
 void DuplicatesPage::JumpToNextClick() {
     const duplicates::FlatMarks& marks = fClonesModel->marks();
-    const int rows = fClonesModel->rowCount();
-    int first = 0;
-    while (first < rows && !marks.marked(first)) ++first;
-    for (int row = first + 1; row < rows; ++row) {
+    for (int row = firstMarkedRow() + 1; row < marks.rows(); ++row) {
         if (marks.marked(row)) {
             lvClones->scrollTo(fClonesModel->index(row, 0));
             return;
@@ -188,10 +182,7 @@ void DuplicatesPage::JumpToNextClick() {
 
 void DuplicatesPage::JumpToPreviousClick() {
     const duplicates::FlatMarks& marks = fClonesModel->marks();
-    const int rows = fClonesModel->rowCount();
-    int first = 0;
-    while (first < rows && !marks.marked(first)) ++first;
-    for (int row = first - 1; row >= 0; --row) {
+    for (int row = firstMarkedRow() - 1; row >= 0; --row) {
         if (marks.marked(row)) {
             lvClones->scrollTo(fClonesModel->index(row, 0));
             return;
@@ -209,7 +200,7 @@ void DuplicatesPage::btnApplyClick() {
     const duplicates::FilterChoice choice = filters->choice();
     if (!choice.any())
         return;
-    ClearFilters(false);
+    ClearFilters();
     btnSelect->setEnabled(false);
     btnManage->setEnabled(false);
     setDisposalItemsEnabled(false);
@@ -230,10 +221,10 @@ void DuplicatesPage::btnApplyClick() {
 }
 
 void DuplicatesPage::btnClearFilterClick() {
-    ClearFilters(true);
+    ClearFilters();
 }
 
-void DuplicatesPage::ClearFilters(bool) {
+void DuplicatesPage::ClearFilters() {
     btnSelect->setEnabled(true);
     btnManage->setEnabled(true);
     setDisposalItemsEnabled(true);

@@ -2,6 +2,7 @@
 
 #include "ShellHelpers.h"
 #include "TWork_f.h"
+#include "ToolButtons.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -19,14 +20,9 @@ namespace {
 
 QToolButton* tool(QWidget* parent, const char* name, const QString& text, const QString& hint,
                   const QString& longHint, QStyle::StandardPixmap icon) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(text);
+    QToolButton* b = makeToolButton(parent, name, text, icon);
     b->setToolTip(hint);
     b->setStatusTip(longHint);
-    b->setIcon(parent->style()->standardIcon(icon));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true);
     return b;
 }
 

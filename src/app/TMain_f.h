@@ -101,7 +101,6 @@ public:
     QString fOpenDialogFolder;  // last folder of the "Open Zip file" dialog
     QString fDebugLogFile;
     QString fHelpFile;
-    ImageList imClones;
 
     // Components.
     QWidget* pnlTop = nullptr;

@@ -5,6 +5,7 @@
 #include "OptionsPage.h"
 #include "ShellHelpers.h"
 #include "TMsgform.h"
+#include "ToolButtons.h"
 #include "TsmMsg_f.h"
 
 #include <QApplication>
@@ -30,16 +31,6 @@
 namespace orlivo::app {
 
 namespace {
-
-QToolButton* tool(QWidget* parent, const char* name, const QString& text, QStyle::StandardPixmap icon) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(text);
-    b->setIcon(parent->style()->standardIcon(icon));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true);
-    return b;
-}
 
 // A grid cell that sorts by a number rather than by its text.
 class NumberItem : public QTableWidgetItem {
@@ -78,15 +69,15 @@ TRescue_f::TRescue_f(AppContext& context, const OptionsPage* options, TsmMsg_f* 
     layout->addWidget(header);
 
     auto* bar = new QHBoxLayout();
-    btnSelectAll = tool(this, "btnSelectAll", "Toggle", QStyle::SP_DialogApplyButton);
-    btnRestore = tool(this, "btnRestore", "Restore ", QStyle::SP_BrowserReload);
-    btnClearAll = tool(this, "btnClearAll", "Clear", QStyle::SP_DialogResetButton);
-    btnDelete = tool(this, "btnDelete", "Delete Selected", QStyle::SP_TrashIcon);
-    btnCancel = tool(this, "btnCancel", "Cancel", QStyle::SP_BrowserStop);
-    btnExplore = tool(this, "btnExplore", "Explore", QStyle::SP_FileDialogContentsView);
+    btnSelectAll = makeToolButton(this, "btnSelectAll", "Toggle", QStyle::SP_DialogApplyButton);
+    btnRestore = makeToolButton(this, "btnRestore", "Restore ", QStyle::SP_BrowserReload);
+    btnClearAll = makeToolButton(this, "btnClearAll", "Clear", QStyle::SP_DialogResetButton);
+    btnDelete = makeToolButton(this, "btnDelete", "Delete Selected", QStyle::SP_TrashIcon);
+    btnCancel = makeToolButton(this, "btnCancel", "Cancel", QStyle::SP_BrowserStop);
+    btnExplore = makeToolButton(this, "btnExplore", "Explore", QStyle::SP_FileDialogContentsView);
     btnExplore->setCheckable(true);
-    ToolButton2 = tool(this, "ToolButton2", "Help", QStyle::SP_DialogHelpButton);
-    ToolButton1 = tool(this, "ToolButton1", "Exit", QStyle::SP_DialogCloseButton);
+    ToolButton2 = makeToolButton(this, "ToolButton2", "Help", QStyle::SP_DialogHelpButton);
+    ToolButton1 = makeToolButton(this, "ToolButton1", "Exit", QStyle::SP_DialogCloseButton);
     for (QToolButton* b : {btnSelectAll, btnRestore, btnClearAll, btnDelete, btnCancel, btnExplore})
         bar->addWidget(b);
     bar->addStretch();

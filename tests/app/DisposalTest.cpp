@@ -1,6 +1,7 @@
 #include "DisposalCommands.h"
 #include "FiltersPanel.h"
 #include "FlatView.h"
+#include "FullDisk.h"
 #include "OptionsPage.h"
 #include "ScannedPage.h"
 #include "TFolders_f.h"
@@ -61,24 +62,6 @@ QStringList entryNames(const QString& archive) {
     for (int i = 0; i < engine.Count(); ++i) names << QString::fromStdString(engine.DirEntry(i).FileName);
     return names;
 }
-
-// A disk that fills up after some bytes of the archive.
-class FullDisk final : public zip::WriteFile {
-public:
-    explicit FullDisk(std::unique_ptr<zip::WriteFile> real) : fReal(std::move(real)) {}
-    void write(const void* d, std::size_t n) override {
-        if (fReal->position() + n > 100)
-            zip::fail(107);
-        fReal->write(d, n);
-    }
-    void writeAt(std::uint64_t o, const void* d, std::size_t n) override { fReal->writeAt(o, d, n); }
-    std::uint64_t position() const override { return fReal->position(); }
-    void commit() override { fReal->commit(); }
-    const std::string& path() const override { return fReal->path(); }
-
-private:
-    std::unique_ptr<zip::WriteFile> fReal;
-};
 
 }  // namespace
 
@@ -198,7 +181,7 @@ TEST(Disposal, AFailedArchiveWriteDeletesNothing) {
     const std::vector<int> rows = rowsIn(s, "one");
     s.page.selectFlatRows(rows);
     s.windows.disposal().engine().CreateFile = [](const std::string& path) {
-        return std::make_unique<FullDisk>(zip::createPosixFile(path));
+        return std::make_unique<test::FullDisk>(zip::createPosixFile(path), 100);
     };
     s.box.dialogs.answers = {Answer::Yes};
     s.windows.disposal().run(Disposal::Moveselectedfiles1);

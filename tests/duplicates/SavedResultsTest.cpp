@@ -1,11 +1,10 @@
 #include "CloneListFiles.h"
 #include "DisposalEffects.h"
 #include "EmptyFolders.h"
+#include "TempTree.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 
@@ -14,22 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Folder {
-    fs::path root;
-    Folder() {
-        static std::atomic<int> n{0};
-        root = fs::temp_directory_path() /
-               ("orlivo-saved-" + std::to_string(::getpid()) + "-" + std::to_string(n++));
-        fs::create_directories(root);
-    }
-    ~Folder() { fs::remove_all(root); }
-    std::string path(const std::string& rel) const { return (root / rel).string(); }
-    std::string write(const std::string& rel, const std::string& content) const {
-        fs::create_directories((root / rel).parent_path());
-        std::ofstream(root / rel, std::ios::binary) << content;
-        return path(rel);
-    }
-};
+using Folder = orlivo::test::TempTree;
 
 TCloneRecord record(const std::string& path, std::int32_t group) {
     TCloneRecord r;

@@ -1,4 +1,5 @@
 #include "RescueVault.h"
+#include "TempTree.h"
 
 #include <gtest/gtest.h>
 
@@ -6,41 +7,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
-#include <atomic>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 using namespace orlivo;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Folder {
-    fs::path root;
-    Folder() {
-        static std::atomic<int> n{0};
-        root = fs::temp_directory_path() /
-               ("orlivo-rescue-" + std::to_string(::getpid()) + "-" + std::to_string(n++));
-        fs::create_directories(root);
-    }
-    ~Folder() { fs::remove_all(root); }
-    std::string path(const std::string& rel) const { return (root / rel).string(); }
-    std::string write(const std::string& rel, const std::string& content) const {
-        fs::create_directories((root / rel).parent_path());
-        std::ofstream(root / rel, std::ios::binary) << content;
-        return path(rel);
-    }
-    static std::string read(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+struct Folder : test::TempTree {
+    Folder() : TempTree("orlivo-rescue") {}
     // A file of that size without its data on disk.
     void sparse(const std::string& rel, std::int64_t size) const {
-        fs::create_directories((root / rel).parent_path());
+        fs::create_directories((root() / rel).parent_path());
         const int fd = ::open(path(rel).c_str(), O_CREAT | O_WRONLY, 0644);
         ASSERT_GE(fd, 0);
         ASSERT_EQ(::ftruncate(fd, size), 0);

@@ -1,3 +1,4 @@
+#include "FullDisk.h"
 #include "ZipFixtures.h"
 
 #include <gtest/gtest.h>
@@ -267,29 +268,6 @@ TEST(Writing, RenameRules) {
     }
 }
 
-namespace {
-
-// A file that takes so many bytes and then fails, as a full disk does.
-class FullDisk final : public WriteFile {
-public:
-    FullDisk(std::unique_ptr<WriteFile> real, std::uint64_t room) : fReal(std::move(real)), fRoom(room) {}
-    void write(const void* d, std::size_t n) override {
-        if (fReal->position() + n > fRoom)
-            fail(107);
-        fReal->write(d, n);
-    }
-    void writeAt(std::uint64_t o, const void* d, std::size_t n) override { fReal->writeAt(o, d, n); }
-    std::uint64_t position() const override { return fReal->position(); }
-    void commit() override { fReal->commit(); }
-    const std::string& path() const override { return fReal->path(); }
-
-private:
-    std::unique_ptr<WriteFile> fReal;
-    std::uint64_t fRoom;
-};
-
-}  // namespace
-
 TEST(Writing, AFailedOrCancelledWriteLeavesTheArchiveByteIdentical) {
     Fixture f("infozip");
     fs::create_directories(f.path("tmp"));
@@ -307,7 +285,7 @@ TEST(Writing, AFailedOrCancelledWriteLeavesTheArchiveByteIdentical) {
                 };
             } else {
                 w.engine.CreateFile = [](const std::string& path) {
-                    return std::make_unique<FullDisk>(createPosixFile(path), 100000);
+                    return std::make_unique<orlivo::test::FullDisk>(createPosixFile(path), 100000);
                 };
             }
             std::vector<TZipRenameRec> records{{"src", "moved", {}, 0}};
