@@ -33,8 +33,6 @@
 
 namespace orlivo::app {
 
-namespace {}  // namespace
-
 DuplicatesPage::DuplicatesPage(AppContext& context, QWidget* parent) : QWidget(parent), fContext(context) {
     setObjectName("DuplicatesPage");
     auto* layout = new QVBoxLayout(this);

@@ -2,6 +2,7 @@
 
 #include "DisplaySize.h"
 #include "HelpTopics.h"
+#include "LocalFiles.h"
 #include "OptionsPage.h"
 #include "ShellHelpers.h"
 #include "TMsgform.h"
@@ -40,12 +41,6 @@ public:
         return data(Qt::UserRole).toLongLong() < other.data(Qt::UserRole).toLongLong();
     }
 };
-
-QDateTime fromDosDateTime(std::uint32_t dt) {
-    const QDate d(int((dt >> 25) & 0x7F) + 1980, int((dt >> 21) & 0x0F), int((dt >> 16) & 0x1F));
-    const QTime t(int((dt >> 11) & 0x1F), int((dt >> 5) & 0x3F), int(dt & 0x1F) * 2);
-    return QDateTime(d, t);
-}
 
 }  // namespace
 
@@ -215,7 +210,7 @@ void TRescue_f::listContents(const QString& archive) {
         QApplication::processEvents();
         const zip::TZipDirEntry e = engine.DirEntry(i);
         const qint64 size = qint64(e.UncompressedSize);
-        const QDateTime when = fromDosDateTime(e.DateTime);
+        const QDateTime when = QDateTime::fromSecsSinceEpoch(zip::fromDosDateTime(e.DateTime));
         SortGrid1->setItem(i, 0, new QTableWidgetItem(QString::fromStdString(e.FileName)));
         SortGrid1->setItem(i, 1, new NumberItem(QString("%1 KB").arg((size + 1023) / 1024), size));
         SortGrid1->setItem(i, 2,

@@ -1,5 +1,7 @@
 #include "RescueVault.h"
 
+#include "LocalFiles.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,22 +14,6 @@
 namespace orlivo::rescue {
 
 namespace {
-
-bool makeFolders(const std::string& path) {
-    std::string partial;
-    std::size_t from = 0;
-    while (from <= path.size()) {
-        const std::size_t slash = path.find('/', from);
-        partial = path.substr(0, slash == std::string::npos ? path.size() : slash);
-        if (!partial.empty() && ::mkdir(partial.c_str(), 0777) != 0 && errno != EEXIST)
-            return false;
-        if (slash == std::string::npos)
-            break;
-        from = slash + 1;
-    }
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
 
 // Days since a fixed day, with the fraction of the day, in local time.
 double localDays(std::int64_t seconds) {
@@ -89,7 +75,7 @@ int addFilesToArchive(zip::TZipEngine& engine, const std::string& archive,
                       const std::vector<std::string>& files) {
     const std::size_t slash = archive.find_last_of('/');
     if (slash != std::string::npos && slash > 0)
-        makeFolders(archive.substr(0, slash));
+        zip::makeDirectories(archive.substr(0, slash));
     engine.setZipFileName(archive);
     engine.FSpecArgs = files;
     engine.FSpecArgsExcl.clear();
@@ -131,7 +117,7 @@ RestoreOutcome restoreArchive(const std::string& archive, const std::string& sys
         std::replace(relative.begin(), relative.end(), '\\', '/');
         const std::string target = root + relative;
         const std::size_t slash = target.find_last_of('/');
-        if (!makeFolders(target.substr(0, slash))) {
+        if (!zip::makeDirectories(target.substr(0, slash))) {
             ++out.skipped;
             continue;
         }

@@ -6,6 +6,7 @@
 #include "ArchiveWriting.h"
 #include "Bytes.h"
 #include "EntryReader.h"
+#include "LocalFiles.h"
 #include "PkCrypt.h"
 #include "Selection.h"
 #include "TZipEngine.h"
@@ -42,18 +43,6 @@ std::string upperAscii(std::string s) {
             c = char(c - 32);
     }
     return s;
-}
-
-std::uint32_t toDosDateTime(std::time_t t) {
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    if (tm.tm_year < 80)
-        return (1u << 21) | (1u << 16);  // 1980-01-01, the earliest time the format has
-    if (tm.tm_year > 207)
-        tm.tm_year = 207;
-    const std::uint32_t date = std::uint32_t((tm.tm_year - 80) << 9 | (tm.tm_mon + 1) << 5 | tm.tm_mday);
-    const std::uint32_t time = std::uint32_t(tm.tm_hour << 11 | tm.tm_min << 5 | tm.tm_sec / 2);
-    return date << 16 | time;
 }
 
 const char* suffixOf(TZipAddStoreSuffixEnum s) {

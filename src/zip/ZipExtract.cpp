@@ -1,6 +1,7 @@
 // The reading operations of the engine: extracting to files, testing, and extracting one entry to memory.
 
 #include "EntryReader.h"
+#include "LocalFiles.h"
 #include "SafePath.h"
 #include "Selection.h"
 #include "TZipEngine.h"
@@ -15,32 +16,6 @@
 
 namespace orlivo::zip {
 namespace {
-
-std::time_t fromDosDateTime(std::uint32_t dt) {
-    std::tm t{};
-    t.tm_year = int((dt >> 25) & 0x7F) + 80;
-    t.tm_mon = int((dt >> 21) & 0x0F) - 1;
-    t.tm_mday = int((dt >> 16) & 0x1F);
-    t.tm_hour = int((dt >> 11) & 0x1F);
-    t.tm_min = int((dt >> 5) & 0x3F);
-    t.tm_sec = int(dt & 0x1F) * 2;
-    t.tm_isdst = -1;
-    return std::mktime(&t);
-}
-
-bool isDirectory(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool makeDirectories(const std::string& path) {
-    if (path.empty() || isDirectory(path))
-        return true;
-    const std::size_t slash = path.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !makeDirectories(path.substr(0, slash)))
-        return false;
-    return ::mkdir(path.c_str(), 0777) == 0 || (errno == EEXIST && isDirectory(path));
-}
 
 // Permission bits for an extracted file: the Unix mode when the archive was made on Unix, else
 // read-only when the DOS read-only bit is set.
