@@ -74,8 +74,8 @@ DuplicatesPage::DuplicatesPage(AppContext& context, QWidget* parent) : QWidget(p
     connect(navigator, &TNavigator_f::lblOpenLastClick, this, &DuplicatesPage::lblOpenLastClick);
     connect(navigator, &TNavigator_f::vVNodesNodeClick, this, &DuplicatesPage::vVNodesNodeClick);
 
-    filters = new FiltersPanel();
-    fFiltersPanel = filters;
+    // The main window moves the panel into its side panel, which then owns it.
+    filters = new FiltersPanel(this);
     connectFilters();
     buildMenus();
     connect(navigator->vVNodes, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
@@ -88,10 +88,7 @@ DuplicatesPage::DuplicatesPage(AppContext& context, QWidget* parent) : QWidget(p
     clearEmptyFolders = [this] { FoldersList.clear(); };
 }
 
-DuplicatesPage::~DuplicatesPage() {
-    if (fFiltersPanel && !fFiltersPanel->parent())
-        delete fFiltersPanel.data();
-}
+DuplicatesPage::~DuplicatesPage() = default;
 
 void DuplicatesPage::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);

@@ -7,7 +7,6 @@
 #include "ResultFiles.h"
 #include "ResultFilters.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -262,8 +261,6 @@ private:
     bool CancelDuplicateSearch = false;
     bool fScanning = false;
     bool fDockSized = false;
-    // The filters panel lives in the main window's side panel once it is placed there.
-    QPointer<QWidget> fFiltersPanel;
     bool fLocalOrphans = true;  // when the main window does not share its own
     qint64 fLocalCount = 0;
     qint64 fLocalSize = 0;
